@@ -1,0 +1,66 @@
+#include "main_window/frm_main.h"
+
+#include "word_list/frm_words.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+
+frmMain::frmMain(Platform& platform, QWidget* parent)
+    : QMainWindow(parent)
+    , platform_(platform) {
+    buildBoard();
+    Form_Load();
+    Picture1->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+std::array<QLabel*, 12> frmMain::figure() const {
+    return {Man[0], Man[1], Man[2], Man[3], Man[4], Man[5],
+            Shape,  Man[6], Man[7], Man[8], Man[9], Man[10]};
+}
+
+frmWords& frmMain::wordsWindow() {
+    if (!words_)
+        words_ = new frmWords(*this, platform_);
+    return *words_;
+}
+
+ListView& frmMain::lstWords() {
+    return *wordsWindow().lstWords;
+}
+
+void frmMain::discardWordsWindow() {
+    if (!words_)
+        return;
+    words_->hide();
+    words_->deleteLater();
+    words_ = nullptr;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+void frmMain::Form_Unload() {
+    // The program ends here: every other window simply goes, without closing handlers of its
+    // own, and nothing is saved.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this)
+            window->hide();
+    }
+    QCoreApplication::quit();
+}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::mnuEditWordsList_Click() {
+    wordsWindow().exec();
+}
+
+void frmMain::mnuabout_Click() {}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class LetterSlot;
+class ListView;
+class frmWords;
+struct Platform;
+
+// The start-up window and the whole board. Its routines are spread over the subsystems that
+// own them: the game's in game/, the start-up load in word_list/.
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the board and runs the start-up load, as the program does when it starts.
+    explicit frmMain(Platform& platform, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    QFrame* Picture1 = nullptr;
+    std::array<QLabel*, 11> Man{};
+    QLabel* Shape = nullptr;
+    QLabel* Image1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QFrame* Frame4 = nullptr;
+    std::array<QPushButton*, 26> cmdLetter{};
+    std::array<LetterSlot*, 12> lblLetter{};
+    QFrame* Line1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuStartGame = nullptr;
+    QAction* mnuStopGame = nullptr;
+    QAction* mnuNothing1 = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuEditWordsList = nullptr;
+    QMenu* mnuav = nullptr;
+    QAction* mnuabout = nullptr;
+
+    qint16 MissCount = 0;
+
+    void Form_Load();
+    void Form_Unload();
+    void Command1_Click();
+    void cmdLetter_Click(qint16 index);
+    void Timer1_Timer();
+    void mnuStartGame_Click();
+    void mnuStopGame_Click();
+    void mnuExit_Click();
+    void mnuEditWordsList_Click();
+    void mnuabout_Click();
+
+    // The twelve pieces of the drawing in the order a game reveals them.
+    std::array<QLabel*, 12> figure() const;
+
+    // The word list editor, created hidden on first use; its list is the game's word list.
+    frmWords& wordsWindow();
+    ListView& lstWords();
+    // Lets the editor go: the next use of the word list creates a new, empty editor.
+    void discardWordsWindow();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildBoard();
+    void buildFigure();
+    void buildLetterButtons();
+    void buildLetterSlots();
+    void buildMenus();
+    void setTabOrder();
+
+    Platform& platform_;
+    QPointer<frmWords> words_;
+};

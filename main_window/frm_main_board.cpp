@@ -1,0 +1,172 @@
+// The board as it stands before the start-up load touches it: the whole drawing shown, the
+// slots showing "A" (all but slot 6), every letter button enabled, the timer running.
+
+#include "main_window/frm_main.h"
+#include "main_window/letter_slot.h"
+#include "main_window/twips.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr QSize kClientTwips{8025, 5670};
+
+void paintBlack(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* image(QWidget* parent, const QString& resource, QRect place) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(QPixmap(resource));
+    label->setGeometry(place);
+    return label;
+}
+
+// Where each piece of the drawing sits in the pane, in twips.
+struct Piece {
+    const char* resource;
+    int left, top, width, height;
+};
+constexpr Piece kMan[11] = {
+    {":/assets/man0.png", 45, 3240, 4320, 225},    {":/assets/man1.png", 360, 30, 435, 3225},
+    {":/assets/man2.png", 0, 2385, 420, 885},      {":/assets/man3.png", 720, 2415, 435, 840},
+    {":/assets/man4.png", 720, 60, 2310, 1170},    {":/assets/man5.png", 2760, 300, 240, 315},
+    {":/assets/man6.png", 2520, 1020, 705, 1005},  {":/assets/man7.png", 3240, 1080, 315, 840},
+    {":/assets/man8.png", 2160, 1080, 360, 825},   {":/assets/man9.png", 2880, 2040, 255, 1035},
+    {":/assets/man10.png", 2595, 2040, 270, 1020},
+};
+constexpr Piece kShape = {":/assets/shape.png", 2520, 480, 690, 630};
+
+QRect placeOf(const Piece& piece) {
+    return twipsRect(piece.left, piece.top, piece.width, piece.height);
+}
+
+} // namespace
+
+void frmMain::buildBoard() {
+    setWindowTitle(QStringLiteral("Gibbetry"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(px(kClientTwips.width()), px(kClientTwips.height()));
+    paintBlack(client);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Picture1 = new QFrame(client);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(twipsRect(240, 240, 4455, 3615));
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    paintBlack(Picture1);
+    buildFigure();
+
+    Image1 = image(client, QStringLiteral(":/assets/title.png"), twipsRect(5280, 840, 2355, 1020));
+
+    Command1 = new QPushButton(QStringLiteral("New Game"), client);
+    Command1->setGeometry(twipsRect(5760, 2760, 1215, 495));
+    connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+
+    Frame4 = new QFrame(client);
+    Frame4->setGeometry(twipsRect(240, 3840, 7575, 1215));
+    Frame4->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    paintBlack(Frame4);
+    buildLetterButtons();
+    buildLetterSlots();
+
+    Line1 = new QFrame(client);
+    Line1->setGeometry(QRect(twipsPoint(600, 5400), twipsPoint(7560, 5400)));
+    QPalette linePalette = Line1->palette();
+    linePalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::WindowText));
+    Line1->setPalette(linePalette);
+    Line1->setAutoFillBackground(true);
+    Line1->lower(); // it runs through the slots' band and must not cross their letters
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    Timer1->start();
+
+    buildMenus();
+    setTabOrder();
+}
+
+void frmMain::buildFigure() {
+    // Created in the order the pieces appear, so a later piece lies over an earlier one.
+    for (int i = 0; i <= 5; ++i)
+        Man[i] = image(Picture1, QString::fromLatin1(kMan[i].resource), placeOf(kMan[i]));
+    Shape = image(Picture1, QString::fromLatin1(kShape.resource), placeOf(kShape));
+    for (int i = 6; i <= 10; ++i)
+        Man[i] = image(Picture1, QString::fromLatin1(kMan[i].resource), placeOf(kMan[i]));
+}
+
+void frmMain::buildLetterButtons() {
+    for (int i = 0; i < 26; ++i) {
+        auto* button = new QPushButton(QString(QChar(u'A' + i)), Frame4);
+        const bool topRow = i < 15;
+        const int left = topRow ? 120 + 480 * i : 1080 + 480 * (i - 15);
+        button->setGeometry(twipsRect(left, topRow ? 240 : 720, 400, 400));
+        const auto index = static_cast<qint16>(i);
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdLetter_Click(index); });
+        cmdLetter[i] = button;
+    }
+}
+
+void frmMain::buildLetterSlots() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setBold(true);
+    font.setPointSizeF(27.75);
+    for (int i = 0; i < 12; ++i) {
+        auto* slot = new LetterSlot(centralWidget());
+        const int left = i == 11 ? 7200 : 555 + 600 * i;
+        slot->setGeometry(twipsRect(left, 5160, 345, 615));
+        slot->setFont(font);
+        QPalette palette = slot->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        slot->setPalette(palette);
+        slot->setCaption(i == 6 ? QString() : QStringLiteral("A"));
+        lblLetter[i] = slot;
+    }
+}
+
+void frmMain::buildMenus() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuStartGame = mnuFile->addAction(QStringLiteral("&New Game"));
+    mnuStopGame = mnuFile->addAction(QStringLiteral("S&top Game"));
+    mnuStopGame->setEnabled(false);
+    mnuNothing1 = mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(QStringLiteral("&Quit Game"));
+
+    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuEditWordsList = mnuOptions->addAction(QStringLiteral("Edit &Words List"));
+
+    mnuav = menuBar()->addMenu(QStringLiteral("About"));
+    mnuabout = mnuav->addAction(QStringLiteral("About Gibbetry"));
+
+    connect(mnuStartGame, &QAction::triggered, this, &frmMain::mnuStartGame_Click);
+    connect(mnuStopGame, &QAction::triggered, this, &frmMain::mnuStopGame_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuEditWordsList, &QAction::triggered, this, &frmMain::mnuEditWordsList_Click);
+    connect(mnuabout, &QAction::triggered, this, &frmMain::mnuabout_Click);
+}
+
+void frmMain::setTabOrder() {
+    // The pane first, then the letters backwards from "Z" to "A", then "New Game".
+    QWidget* previous = Picture1;
+    for (int i = 25; i >= 0; --i) {
+        QWidget::setTabOrder(previous, cmdLetter[i]);
+        previous = cmdLetter[i];
+    }
+    QWidget::setTabOrder(previous, Command1);
+}

@@ -1,0 +1,56 @@
+#include "main_window/letter_slot.h"
+
+#include <QPainter>
+
+LetterSlot::LetterSlot(QWidget* parent)
+    : QWidget(parent) {
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void LetterSlot::setCaption(const QString& caption) {
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    update();
+}
+
+LetterSlot::Shown LetterSlot::shown(const QString& caption) {
+    Shown result;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] != u'&') {
+            result.text += caption[i];
+            continue;
+        }
+        if (++i >= caption.size())
+            break;
+        if (caption[i] != u'&' && result.underlined < 0)
+            result.underlined = result.text.size();
+        result.text += caption[i];
+    }
+    return result;
+}
+
+void LetterSlot::paintEvent(QPaintEvent*) {
+    const Shown show = shown(caption_);
+    if (show.text.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics metrics(font());
+    // Centred across, standing at the top of the slot.
+    const int left = (width() - metrics.horizontalAdvance(show.text)) / 2;
+    const int baseline = metrics.ascent();
+    painter.drawText(left, baseline, show.text);
+    if (show.underlined < 0)
+        return;
+    // Drawn by hand: a text underline leaves a lone blank bare, and a blank is what we mark.
+    // The slots reach past the bottom of the window, so the line is kept where it can be seen.
+    const int start = left + metrics.horizontalAdvance(show.text.left(show.underlined));
+    const int length = metrics.horizontalAdvance(show.text.at(show.underlined));
+    const int thickness = qMax(1, metrics.lineWidth());
+    const int shownHeight =
+        parentWidget() ? qMin(height(), parentWidget()->height() - y()) : height();
+    const int top = qMin(baseline + metrics.underlinePos(), shownHeight - thickness);
+    painter.fillRect(start, top, length, thickness, painter.pen().color());
+}

@@ -1,0 +1,78 @@
+#include "main_window/list_view.h"
+
+#include "main_window/twips.h"
+
+#include <QHeaderView>
+
+namespace {
+constexpr float kDefaultColumnTwips = 720;
+}
+
+ListView::ListView(QWidget* parent)
+    : QTreeView(parent) {
+    setModel(&model_);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setSectionsMovable(false);
+    setColumnWidthTwips(1, kDefaultColumnTwips);
+    setColumnWidthTwips(2, kDefaultColumnTwips);
+}
+
+int ListView::count() const {
+    return model_.rowCount();
+}
+
+QString ListView::text(int index) const {
+    Q_ASSERT(index >= 1 && index <= count());
+    return model_.row(index - 1).text;
+}
+
+QString ListView::subItem1(int index) const {
+    Q_ASSERT(index >= 1 && index <= count());
+    return model_.row(index - 1).length;
+}
+
+int ListView::append(const QString& text) {
+    model_.append({WordRow{text, {}}});
+    return count();
+}
+
+void ListView::appendRows(QList<WordRow> rows) {
+    model_.append(std::move(rows));
+}
+
+void ListView::setSubItem1(int index, const QString& value) {
+    model_.setLength(index - 1, value);
+}
+
+void ListView::remove(int index) {
+    Q_ASSERT(index >= 1 && index <= count());
+    model_.remove(index - 1);
+}
+
+int ListView::selectedIndex() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+void ListView::select(int index) {
+    setCurrentIndex(model_.index(index - 1, 0));
+}
+
+int ListView::widthTwips() const {
+    return width() * kTwipsPerPixel;
+}
+
+float ListView::columnWidthTwips(int column) const {
+    return columnTwips_[column - 1];
+}
+
+void ListView::setColumnWidthTwips(int column, float twips) {
+    columnTwips_[column - 1] = twips;
+    header()->resizeSection(column - 1, px(twips));
+}

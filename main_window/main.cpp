@@ -1,0 +1,12 @@
+#include "main_window/desktop_platform.h"
+#include "main_window/frm_main.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    DesktopPlatform desktop;
+    frmMain window(desktop.platform());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+class MessageBox;
+class InputBox;
+
+// What the windows reach of the desktop. The game runs on the real one; tests hand in doubles
+// so that nothing waits on a dialog.
+struct Platform {
+    MessageBox& messageBox;
+    InputBox& inputBox;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "main_window/input_box.h"
+#include "main_window/message_box.h"
+#include "main_window/platform.h"
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+// Records every message and answers from a script (OK when the script has run out).
+class ScriptedMessageBox final : public MessageBox {
+public:
+    struct Shown {
+        QString text;
+        int style = 0;
+        QString caption;
+    };
+    QList<Shown> shown;
+    QList<int> answers;
+    // Runs while the "box" is up, so a test can look at the board at that moment.
+    std::function<void(const Shown&)> whileShown;
+
+    int show(const QString& text, int style, const QString& caption) override;
+    QStringList texts() const;
+};
+
+// Types the scripted answers in order; "" (Cancel) once they have run out.
+class ScriptedInputBox final : public InputBox {
+public:
+    struct Asked {
+        QString prompt;
+        QString caption;
+        QString defaultText;
+        QPoint topLeftTwips;
+    };
+    QList<Asked> asked;
+    QStringList answers;
+
+    QString ask(const QString& prompt, const QString& caption, const QString& defaultText,
+                QPoint topLeftTwips) override;
+};
+
+struct FakePlatform {
+    ScriptedMessageBox messageBox;
+    ScriptedInputBox inputBox;
+    Platform platform{messageBox, inputBox};
+};

@@ -1,0 +1,25 @@
+#include "main_window/frm_main.h"
+#include "main_window/list_view.h"
+#include "word_list/settings_file.h"
+
+#include <QCoreApplication>
+
+void frmMain::Form_Load() {
+    QCoreApplication::setApplicationName(QStringLiteral("Gibbetry"));
+    const QString path = settingsPath();
+    WordListRead file = readWordList(path);
+    if (file.outcome == WordListRead::Missing) {
+        // First run: the defaults reach the list on the next load. A folder we may not write
+        // to leaves the list empty, and the game goes on.
+        writeDefaultWordList(path);
+        return;
+    }
+    if (file.outcome == WordListRead::Unreadable)
+        return; // the player's file stays as it is
+
+    ListView& list = lstWords();
+    list.setColumnWidthTwips(1, static_cast<float>(list.widthTwips()) - 1050.0f);
+    list.setColumnWidthTwips(2, 400.0f);
+    list.appendRows(std::move(file.rows));
+    mnuStopGame_Click();
+}
