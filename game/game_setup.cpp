@@ -1,6 +1,55 @@
+#include "game/draw.h"
+#include "game/random_source.h"
 #include "main_window/frm_main.h"
+#include "main_window/letter_slot.h"
+#include "main_window/list_view.h"
+#include "main_window/message_box.h"
+#include "main_window/platform.h"
 
-void frmMain::mnuStartGame_Click() {}
+#include <QAction>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int kLongestWord = 12;
+}
+
+void frmMain::mnuStartGame_Click() {
+    // Each attempt repeats the first steps and takes one value from the generator; an attempt
+    // that lands beyond the list is thrown away.
+    for (;;) {
+        for (QPushButton* letter : cmdLetter)
+            letter->setEnabled(true);
+        Timer1->start();
+        MissCount = 0;
+        mnuStartGame->setEnabled(false);
+        mnuStopGame->setEnabled(true);
+
+        const qint64 rows = lstWords().count();
+        if (rows == 0) {
+            mnuStopGame_Click();
+            platform_.messageBox.show(QStringLiteral("The Words List Is Empty."), kStyleExclamation,
+                                      QStringLiteral("Gibbetry"));
+            return;
+        }
+        const qint64 row = drawnRow(platform_.random.next(), drawScale(rows));
+        if (row <= lstWords().count()) {
+            layOutWord(lstWords().text(static_cast<int>(row)));
+            return;
+        }
+    }
+}
+
+void frmMain::layOutWord(const QString& word) {
+    const qsizetype length = word.size();
+    if (length == 0 || length > kLongestWord)
+        return; // the game runs, but no slot holds a letter
+    for (qsizetype i = 0; i < kLongestWord; ++i)
+        lblLetter[i]->setCaption(i < length ? QStringLiteral("& ") : QStringLiteral("-"));
+    // A spare slot keeps the "-" tag the stop routine left.
+    for (qsizetype i = 0; i < length; ++i)
+        lblLetter[i]->setTag(word.mid(i, 1));
+}
 
 void frmMain::Command1_Click() {
     mnuStopGame_Click();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/random_source.h"
+#include "game/sound_player.h"
 #include "main_window/input_box.h"
 #include "main_window/message_box.h"
 #include "main_window/platform.h"
@@ -12,5 +14,7 @@ public:
 private:
     QtMessageBox messageBox_;
     QtInputBox inputBox_;
-    Platform platform_{messageBox_, inputBox_};
+    QtSoundPlayer sound_;
+    FixedStartRandom random_;
+    Platform platform_{messageBox_, inputBox_, sound_, random_};
 };

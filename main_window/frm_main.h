@@ -78,6 +78,11 @@ private:
     void buildMenus();
     void setTabOrder();
 
+    void layOutWord(const QString& word);
+    bool wordComplete() const;
+    void showStage(qint16 stage);
+    void endGame(const QString& message, const QString& sound);
+
     Platform& platform_;
     QPointer<frmWords> words_;
 };

@@ -69,3 +69,17 @@ QString designBoardDifference(const frmMain& window) {
         return QStringLiteral("the timer is not running once a second");
     return {};
 }
+
+QStringList slotCaptions(const frmMain& window) {
+    QStringList captions;
+    for (const LetterSlot* slot : window.lblLetter)
+        captions.append(slot->caption());
+    return captions;
+}
+
+QStringList slotTags(const frmMain& window) {
+    QStringList tags;
+    for (const LetterSlot* slot : window.lblLetter)
+        tags.append(slot->tag());
+    return tags;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class frmMain;
 
@@ -10,6 +11,10 @@ class frmMain;
 QString noGameStateDifference(const frmMain& window);
 // The board as built, before any routine touched it (what a first run shows).
 QString designBoardDifference(const frmMain& window);
+
+// What the twelve slots show, and what they hide.
+QStringList slotCaptions(const frmMain& window);
+QStringList slotTags(const frmMain& window);
 
 // Which pieces of the drawing are shown, in the order a game reveals them ("111000000000").
 QString shownPieces(const frmMain& window);

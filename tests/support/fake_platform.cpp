@@ -19,3 +19,14 @@ QString ScriptedInputBox::ask(const QString& prompt, const QString& caption,
     asked.append({prompt, caption, defaultText, topLeftTwips});
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
+
+void RecordingSound::playToEnd(const QString& path) {
+    played.append(path);
+    if (whilePlaying)
+        whilePlaying(path);
+}
+
+float ScriptedRandom::next() {
+    ++taken;
+    return values.isEmpty() ? 0.0f : values.takeFirst();
+}

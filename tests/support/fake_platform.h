@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/random_source.h"
+#include "game/sound_player.h"
 #include "main_window/input_box.h"
 #include "main_window/message_box.h"
 #include "main_window/platform.h"
@@ -41,8 +43,28 @@ public:
                 QPoint topLeftTwips) override;
 };
 
+// Remembers what it was asked to play instead of playing it.
+class RecordingSound final : public SoundPlayer {
+public:
+    QStringList played;
+    std::function<void(const QString&)> whilePlaying;
+
+    void playToEnd(const QString& path) override;
+};
+
+// Hands out the scripted values in order, then 0 (which always deals row 1).
+class ScriptedRandom final : public RandomSource {
+public:
+    QList<float> values;
+    int taken = 0;
+
+    float next() override;
+};
+
 struct FakePlatform {
     ScriptedMessageBox messageBox;
     ScriptedInputBox inputBox;
-    Platform platform{messageBox, inputBox};
+    RecordingSound sound;
+    ScriptedRandom random;
+    Platform platform{messageBox, inputBox, sound, random};
 };

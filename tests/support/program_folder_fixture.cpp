@@ -18,6 +18,13 @@ void TempProgramFolder::writeSettings(const QByteArray& bytes) const {
         qFatal("cannot write the test's Settings");
 }
 
+void TempProgramFolder::writeWords(const QStringList& words) const {
+    QByteArray bytes;
+    for (const QString& word : words)
+        bytes += word.toLatin1() + "\r\n";
+    writeSettings(bytes);
+}
+
 QByteArray TempProgramFolder::readSettings() const {
     QFile in(settings());
     if (!in.open(QIODevice::ReadOnly))

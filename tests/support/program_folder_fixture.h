@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A fresh, empty program folder for one test; the real one comes back afterwards.
@@ -17,6 +18,8 @@ public:
     QString settings() const { return file(QStringLiteral("Settings")); }
 
     void writeSettings(const QByteArray& bytes) const;
+    // One line a word, each ending in CR LF.
+    void writeWords(const QStringList& words) const;
     QByteArray readSettings() const;
 
 private:
