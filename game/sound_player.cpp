@@ -13,7 +13,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// A sound that has not finished by its own length plus this is given up on.
+// A sound that has not loaded in this time, or not finished by its own length plus the margin
+// (some outputs report the end late), is given up on.
+constexpr auto kLoading = 2s;
 constexpr auto kMargin = 2s;
 // Nobody waits longer than this at the end of a game, whatever the file claims.
 constexpr auto kLongest = 30s;
@@ -58,10 +60,14 @@ void QtSoundPlayer::playToEnd(const QString& path) {
     }
     QSoundEffect effect;
     QEventLoop playing;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &playing, &QEventLoop::quit);
     bool started = false;
     QObject::connect(&effect, &QSoundEffect::statusChanged, &playing, [&] {
         if (effect.status() == QSoundEffect::Ready && !started) {
             started = true;
+            limit.start(qMin<std::chrono::milliseconds>(*length + kMargin, kLongest));
             effect.play();
         } else if (effect.status() == QSoundEffect::Error) {
             playing.quit();
@@ -71,11 +77,7 @@ void QtSoundPlayer::playToEnd(const QString& path) {
         if (started && !effect.isPlaying())
             playing.quit();
     });
-    QTimer limit;
-    limit.setSingleShot(true);
-    limit.setInterval(qMin<std::chrono::milliseconds>(*length + kMargin, kLongest));
-    QObject::connect(&limit, &QTimer::timeout, &playing, &QEventLoop::quit);
-    limit.start();
+    limit.start(kLoading);
     effect.setSource(QUrl::fromLocalFile(path));
     // The board repaints while the sound plays, but the player's clicks and keys wait.
     playing.exec(QEventLoop::ExcludeUserInputEvents);
