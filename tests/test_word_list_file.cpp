@@ -1,5 +1,6 @@
 // The Settings format on its own: how bytes become rows and words become bytes again.
 
+#include "file_size_limit.h"
 #include "program_folder_fixture.h"
 #include "word_list/ansi_text.h"
 #include "word_list/settings_file.h"
@@ -97,6 +98,15 @@ private slots:
         QCOMPARE(bytes.size(), 295);
         QCOMPARE(bytes, defaultSettingsBytes());
         QCOMPARE(texts(parseWordList(bytes)), defaultWords());
+    }
+
+    void aFirstRunOnAFullDiskLeavesNoHalfFile() {
+        TempProgramFolder folder;
+        {
+            FileSizeLimit fullDisk(100);
+            QVERIFY(!writeDefaultWordList(folder.settings()));
+        }
+        QVERIFY(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 
     void unusualFilesOfThatNameAreUnreadable() {

@@ -1,18 +1,29 @@
 #include "word_list/frm_words.h"
 
 #include "main_window/frm_main.h"
+#include "main_window/input_box.h"
 #include "main_window/list_view.h"
+#include "main_window/message_box.h"
+#include "main_window/platform.h"
 #include "main_window/twips.h"
+#include "word_list/frm_saving.h"
+#include "word_list/settings_file.h"
 
+#include <QCloseEvent>
 #include <QPushButton>
 
 namespace {
+
+constexpr int kLongestWord = 12;
+constexpr int kFewestWords = 5;
+
 QPushButton* button(const QString& caption, QRect place, QWidget* parent) {
     auto* pushButton = new QPushButton(caption, parent);
     pushButton->setGeometry(place);
     pushButton->setAutoDefault(false);
     return pushButton;
 }
+
 } // namespace
 
 frmWords::frmWords(frmMain& owner, Platform& platform)
@@ -34,4 +45,63 @@ frmWords::frmWords(frmMain& owner, Platform& platform)
     setTabOrder(cmdAdd, cmdRemove);
     setTabOrder(cmdRemove, cmdClose);
     setTabOrder(cmdClose, cmdSave);
+
+    connect(cmdAdd, &QPushButton::clicked, this, &frmWords::cmdAdd_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &frmWords::cmdRemove_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmWords::cmdSave_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmWords::cmdClose_Click);
+}
+
+void frmWords::cmdAdd_Click() {
+    const QPoint topLeft = frameGeometry().topLeft() * kTwipsPerPixel;
+    const QString word = platform_.inputBox.ask(QStringLiteral("Enter New Word"),
+                                                QStringLiteral("Add Word"), QString(), topLeft);
+    if (word.isEmpty())
+        return;
+    if (!canAdd(word)) {
+        platform_.messageBox.show(QStringLiteral("Can't Add Word"), kStyleExclamation,
+                                  QStringLiteral("Gibbetry"));
+        return;
+    }
+    const int row = lstWords->append(word);
+    lstWords->setSubItem1(row, QString::number(word.size()));
+}
+
+bool frmWords::canAdd(const QString& word) const {
+    // A word must also come back from the file as it went in: one line, in the file's code page.
+    return word.size() <= kLongestWord && !word.contains(u'\r') && !word.contains(u'\n') &&
+           fileLine(word).has_value();
+}
+
+void frmWords::cmdRemove_Click() {
+    if (lstWords->count() <= kFewestWords) {
+        platform_.messageBox.show(QStringLiteral("Can't Remove Word"), kStyleExclamation,
+                                  QStringLiteral("Gibbetry"));
+        return;
+    }
+    if (const int selected = lstWords->selectedIndex(); selected > 0)
+        lstWords->remove(selected);
+}
+
+void frmWords::cmdSave_Click() {
+    // The saving window does all of its work while it is being created and is gone before it
+    // could ever be shown.
+    auto* saving = new frmSaving(*lstWords, platform_, this);
+    saving->Form_Load();
+}
+
+void frmWords::cmdClose_Click() {
+    // Unsaved edits go with this window; the list comes back from the file, and a game in
+    // progress ends.
+    owner_.discardWordsWindow();
+    owner_.Form_Load();
+}
+
+void frmWords::reject() {
+    cmdClose_Click();
+}
+
+void frmWords::closeEvent(QCloseEvent* event) {
+    event->accept();
+    cmdClose_Click();
 }

@@ -7,7 +7,8 @@ class ListView;
 class frmMain;
 struct Platform;
 
-// The word list editor. Its list is the game's only copy of the words.
+// The word list editor. Its list is the game's only copy of the words. However it is closed
+// (Close, Esc or the title bar), it goes and the list is read again from the file.
 class frmWords final : public QDialog {
     Q_OBJECT
 public:
@@ -19,7 +20,19 @@ public:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdClose = nullptr;
 
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void cmdSave_Click();
+    void cmdClose_Click();
+
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    bool canAdd(const QString& word) const;
+
     frmMain& owner_;
     Platform& platform_;
 };

@@ -58,11 +58,18 @@ WordListRead readWordList(const QString& path) {
     return {WordListRead::Read, parseWordList(file.readAll())};
 }
 
-bool writeDefaultWordList(const QString& path) {
+bool replaceFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return false;
+    // commit() overlooks a flush that fell short, as on a full disk, and would put a truncated
+    // file in place; the flush is checked here first.
+    return file.flush() && file.commit();
+}
+
+bool writeDefaultWordList(const QString& path) {
+    QByteArray bytes;
     for (const QString& word : defaultWords())
-        file.write(*fileLine(word));
-    return file.commit();
+        bytes += *fileLine(word);
+    return replaceFile(path, bytes);
 }

@@ -1,0 +1,245 @@
+// The word list editor: adding and removing words, and every way of closing it.
+
+#include "board_checks.h"
+#include "fake_platform.h"
+#include "main_window/frm_main.h"
+#include "main_window/list_view.h"
+#include "main_window/message_box.h"
+#include "main_window/twips.h"
+#include "program_folder_fixture.h"
+#include "word_list/frm_words.h"
+#include "word_list/settings_file.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QStringList rowsOf(const ListView& list) {
+    QStringList rows;
+    for (int k = 1; k <= list.count(); ++k)
+        rows.append(list.text(k));
+    return rows;
+}
+
+const QStringList kSix = {"One", "Two", "Three", "Four", "Five", "Six"};
+
+} // namespace
+
+class WordListEditorTest : public QObject {
+    Q_OBJECT
+
+    TempProgramFolder* folder_ = nullptr;
+    FakePlatform* fake_ = nullptr;
+    frmMain* window_ = nullptr;
+
+    frmWords& editorOn(const QStringList& words) {
+        folder_->writeWords(words);
+        window_ = new frmMain(fake_->platform);
+        return window_->wordsWindow();
+    }
+
+    // Runs the editor as the menu shows it, doing `whileOpen` once it is up.
+    void runEditor(const std::function<void(frmWords&)>& whileOpen) {
+        bool ran = false;
+        QTimer::singleShot(0, window_, [&] {
+            auto* editor = qobject_cast<frmWords*>(QApplication::activeModalWidget());
+            QVERIFY(editor);
+            ran = true;
+            whileOpen(*editor);
+        });
+        QTimer::singleShot(5000, window_, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->hide(); // never hang the run on a failed test
+        });
+        window_->mnuEditWordsList->trigger();
+        QVERIFY(ran);
+    }
+
+private slots:
+    void init() {
+        folder_ = new TempProgramFolder;
+        fake_ = new FakePlatform;
+    }
+    void cleanup() {
+        delete window_;
+        window_ = nullptr;
+        delete fake_;
+        delete folder_;
+    }
+
+    void theEditorIsLaidOutAsDesigned() {
+        frmWords& editor = editorOn(kSix);
+        QCOMPARE(editor.windowTitle(), QStringLiteral("Edit Words List"));
+        QCOMPARE(editor.size(), QSize(625, 408));
+        QCOMPARE(editor.minimumSize(), editor.maximumSize());
+        QVERIFY(!(editor.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(editor.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(editor.lstWords->geometry(), QRect(8, 8, 609, 361));
+        QCOMPARE(editor.cmdAdd->geometry(), QRect(144, 376, 73, 25));
+        QCOMPARE(editor.cmdClose->geometry(), QRect(408, 376, 73, 25));
+        QCOMPARE(editor.cmdSave->text(), QStringLiteral("Save"));
+        QCOMPARE(editor.lstWords->editTriggers(), QAbstractItemView::NoEditTriggers);
+    }
+
+    void tabRunsFromTheListThroughAddRemoveCloseSave() {
+        frmWords& editor = editorOn(kSix);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        editor.lstWords->setFocus();
+        const QList<QWidget*> order = {editor.cmdAdd, editor.cmdRemove, editor.cmdClose,
+                                       editor.cmdSave, editor.lstWords};
+        for (QWidget* next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        editor.hide();
+    }
+
+    void theEditorOpensCentredOverTheBoardAndHoldsItsInput() {
+        editorOn(kSix);
+        window_->move(150, 100); // room around the board for the larger editor
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+        // a click as the window system delivers it; a modal editor must hold it back
+        const QPoint onButton = window_->Command1->mapTo(window_, QPoint(10, 10));
+        QSignalSpy pressed(window_->Command1, &QPushButton::clicked);
+        QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, onButton);
+        QCOMPARE(pressed.count(), 1);
+        runEditor([&](frmWords& editor) {
+            const QPoint editorCentre = editor.geometry().center();
+            const QPoint boardCentre = window_->geometry().center();
+            QVERIFY((editorCentre - boardCentre).manhattanLength() <= 2);
+            QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, onButton);
+            QCOMPARE(pressed.count(), 1);
+            editor.cmdClose->click();
+        });
+        QCOMPARE(noGameStateDifference(*window_), QString());
+    }
+
+    void addingTakesUpToTwelveCharactersAsTyped() {
+        frmWords& editor = editorOn(kSix);
+        fake_->inputBox.answers = {"Twelve chars", "Thirteen char", " ", "One", "Caf\u00e9"};
+        for (int i = 0; i < 5; ++i)
+            editor.cmdAdd_Click();
+        const QStringList added = {"Twelve chars", " ", "One", QString::fromUtf8("Café")};
+        QCOMPARE(rowsOf(*editor.lstWords), kSix + added);
+        QCOMPARE(editor.lstWords->subItem1(7), QStringLiteral("12"));
+        QCOMPARE(editor.lstWords->subItem1(8), QStringLiteral("1"));
+        QCOMPARE(fake_->messageBox.texts(), QStringList{"Can't Add Word"});
+        QCOMPARE(fake_->messageBox.shown[0].style, kStyleExclamation);
+        QCOMPARE(fake_->messageBox.shown[0].caption, QStringLiteral("Gibbetry"));
+        const ScriptedInputBox::Asked& asked = fake_->inputBox.asked.first();
+        QCOMPARE(asked.prompt, QStringLiteral("Enter New Word"));
+        QCOMPARE(asked.caption, QStringLiteral("Add Word"));
+        QCOMPARE(asked.defaultText, QString());
+        QCOMPARE(asked.topLeftTwips, editor.frameGeometry().topLeft() * kTwipsPerPixel);
+    }
+
+    void cancellingAnAddChangesNothing() {
+        frmWords& editor = editorOn(kSix);
+        editor.cmdAdd_Click(); // the script is empty: Cancel
+        QCOMPARE(rowsOf(*editor.lstWords), kSix);
+        QVERIFY(fake_->messageBox.shown.isEmpty());
+    }
+
+    void aWordTheFileCouldNotGiveBackIsRefused_data() {
+        QTest::addColumn<QString>("word");
+        QTest::newRow("outside the code page") << QString::fromUtf8("Łódź");
+        QTest::newRow("a line break") << QStringLiteral("two\nlines");
+        QTest::newRow("a carriage return") << QStringLiteral("two\rlines");
+    }
+    void aWordTheFileCouldNotGiveBackIsRefused() {
+        QFETCH(QString, word);
+        frmWords& editor = editorOn(kSix);
+        fake_->inputBox.answers = {word};
+        editor.cmdAdd_Click();
+        QCOMPARE(rowsOf(*editor.lstWords), kSix);
+        QCOMPARE(fake_->messageBox.texts(), QStringList{"Can't Add Word"});
+    }
+
+    void removingNeverGoesBelowFiveWords() {
+        frmWords& editor = editorOn(kSix);
+        editor.lstWords->select(3);
+        editor.cmdRemove_Click();
+        QCOMPARE(rowsOf(*editor.lstWords), (QStringList{"One", "Two", "Four", "Five", "Six"}));
+        QVERIFY(fake_->messageBox.shown.isEmpty());
+        editor.lstWords->select(1);
+        editor.cmdRemove_Click();
+        QCOMPARE(editor.lstWords->count(), 5);
+        QCOMPARE(fake_->messageBox.texts(), QStringList{"Can't Remove Word"});
+        QCOMPARE(fake_->messageBox.shown[0].style, kStyleExclamation);
+    }
+
+    void removingWithNothingSelectedRemovesNothing() {
+        frmWords& editor = editorOn(kSix);
+        editor.cmdRemove_Click();
+        QCOMPARE(rowsOf(*editor.lstWords), kSix);
+        QVERIFY(fake_->messageBox.shown.isEmpty());
+    }
+
+    void closingDropsUnsavedEditsAndStopsTheGame_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Close button") << "button";
+        QTest::newRow("Esc") << "escape";
+        QTest::newRow("title bar") << "title bar";
+    }
+    void closingDropsUnsavedEditsAndStopsTheGame() {
+        QFETCH(QString, how);
+        editorOn(kSix);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+        window_->mnuStartGame_Click();
+        window_->cmdLetter[0]->click();
+        QPointer<frmWords> old;
+        runEditor([&](frmWords& editor) {
+            old = &editor;
+            fake_->inputBox.answers = {"Extra"};
+            editor.cmdAdd_Click();
+            editor.lstWords->select(1);
+            editor.cmdRemove_Click();
+            if (how == "button")
+                QTest::mouseClick(editor.cmdClose, Qt::LeftButton);
+            else if (how == "escape")
+                QTest::keyClick(&editor, Qt::Key_Escape);
+            else
+                editor.close();
+        });
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(old.isNull());
+        QCOMPARE(rowsOf(window_->lstWords()), kSix);
+        QVERIFY(!window_->wordsWindow().isVisible());
+        QCOMPARE(noGameStateDifference(*window_), QString());
+    }
+
+    void savedWordsComeBackInOrderAfterClose() {
+        frmWords& editor = editorOn(kSix);
+        fake_->inputBox.answers = {"Seven", "Two"};
+        editor.cmdAdd_Click();
+        editor.cmdAdd_Click();
+        editor.lstWords->select(1);
+        editor.cmdRemove_Click();
+        editor.cmdSave_Click();
+        QCOMPARE(fake_->messageBox.texts(), QStringList{"Save Successful"});
+        editor.cmdClose_Click();
+        const QStringList expected = kSix.mid(1) + QStringList{"Seven", "Two"};
+        QCOMPARE(rowsOf(window_->lstWords()), expected);
+        QCOMPARE(folder_->readSettings(), expected.join("\r\n").toLatin1() + "\r\n");
+    }
+
+    void anEditorThatWasNeverFilledStartsEmpty() {
+        window_ = new frmMain(fake_->platform); // first run: nothing loaded yet
+        frmWords& editor = window_->wordsWindow();
+        QCOMPARE(editor.lstWords->count(), 0);
+        editor.cmdClose_Click(); // the file now holds the defaults, and they load
+        QCOMPARE(rowsOf(window_->lstWords()), defaultWords());
+        QCOMPARE(noGameStateDifference(*window_), QString());
+    }
+};
+
+QTEST_MAIN(WordListEditorTest)
+#include "test_word_list_editor.moc"
