@@ -3,6 +3,7 @@
 //
 //   build/bench/word_list_bench [RUNS]
 
+#include "about/shell.h"
 #include "game/random_source.h"
 #include "game/sound_player.h"
 #include "main_window/frm_main.h"
@@ -23,10 +24,11 @@
 
 namespace {
 
-struct Silent final : MessageBox, InputBox, SoundPlayer {
+struct Silent final : MessageBox, InputBox, SoundPlayer, Shell {
     int show(const QString&, int, const QString&) override { return kAnswerOk; }
     QString ask(const QString&, const QString&, const QString&, QPoint) override { return {}; }
     void playToEnd(const QString&) override {}
+    void open(const QUrl&) override {}
 };
 
 double medianMs(int runs, const std::function<void()>& prepare,
@@ -64,7 +66,7 @@ int main(int argc, char** argv) {
 
     Silent silent;
     FixedStartRandom random;
-    Platform platform{silent, silent, silent, random};
+    Platform platform{silent, silent, silent, random, silent};
 
     std::printf(
         "| words | Form_Load (ms) | SaveValues (ms) | game setup (ms) | letter press (ms) |\n");

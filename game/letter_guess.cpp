@@ -49,6 +49,7 @@ void frmMain::showStage(qint16 stage) {
     const std::array<QLabel*, 12> pieces = figure();
     for (qint16 i = 0; i < stage; ++i)
         pieces[i]->setVisible(true);
+    describeDrawing();
 }
 
 void frmMain::endGame(const QString& message, const QString& sound) {

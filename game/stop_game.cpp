@@ -11,6 +11,7 @@ void frmMain::mnuStopGame_Click() {
     mnuStartGame->setEnabled(true);
     for (QLabel* piece : figure())
         piece->setVisible(false);
+    describeDrawing();
     for (QPushButton* letter : cmdLetter)
         letter->setEnabled(false);
     // The "-" tag is what a slot beyond the next word keeps, and counts as complete.

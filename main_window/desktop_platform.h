@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/shell.h"
 #include "game/random_source.h"
 #include "game/sound_player.h"
 #include "main_window/input_box.h"
@@ -16,5 +17,6 @@ private:
     QtInputBox inputBox_;
     QtSoundPlayer sound_;
     FixedStartRandom random_;
-    Platform platform_{messageBox_, inputBox_, sound_, random_};
+    DesktopShell shell_;
+    Platform platform_{messageBox_, inputBox_, sound_, random_, shell_};
 };

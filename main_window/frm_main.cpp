@@ -1,5 +1,7 @@
 #include "main_window/frm_main.h"
 
+#include "about/frm_about.h"
+#include "main_window/platform.h"
 #include "word_list/frm_words.h"
 
 #include <QApplication>
@@ -15,11 +17,21 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     Picture1->setFocus();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    delete about_;
+}
 
 std::array<QLabel*, 12> frmMain::figure() const {
     return {Man[0], Man[1], Man[2], Man[3], Man[4], Man[5],
             Shape,  Man[6], Man[7], Man[8], Man[9], Man[10]};
+}
+
+void frmMain::describeDrawing() {
+    const std::array<QLabel*, 12> pieces = figure();
+    const auto shown = std::count_if(pieces.begin(), pieces.end(),
+                                     [](const QLabel* piece) { return !piece->isHidden(); });
+    Picture1->setAccessibleName(
+        QStringLiteral("Gallows drawing, %1 of 12 pieces shown").arg(shown));
 }
 
 frmWords& frmMain::wordsWindow() {
@@ -63,4 +75,11 @@ void frmMain::mnuEditWordsList_Click() {
     wordsWindow().exec();
 }
 
-void frmMain::mnuabout_Click() {}
+void frmMain::mnuabout_Click() {
+    // One box at most: choosing the item again brings the open one forward.
+    if (!about_)
+        about_ = new frmAbout(platform_.shell);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}

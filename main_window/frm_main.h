@@ -12,6 +12,7 @@ class QPushButton;
 class QTimer;
 class LetterSlot;
 class ListView;
+class frmAbout;
 class frmWords;
 struct Platform;
 
@@ -60,6 +61,8 @@ public:
 
     // The twelve pieces of the drawing in the order a game reveals them.
     std::array<QLabel*, 12> figure() const;
+    // Tells a screen reader how much of the drawing is up.
+    void describeDrawing();
 
     // The word list editor, created hidden on first use; its list is the game's word list.
     frmWords& wordsWindow();
@@ -85,4 +88,5 @@ private:
 
     Platform& platform_;
     QPointer<frmWords> words_;
+    QPointer<frmAbout> about_;
 };

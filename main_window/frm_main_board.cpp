@@ -100,6 +100,7 @@ void frmMain::buildBoard() {
 
     buildMenus();
     setTabOrder();
+    describeDrawing();
 }
 
 void frmMain::buildFigure() {

@@ -3,15 +3,26 @@
 #include <QPainter>
 
 LetterSlot::LetterSlot(QWidget* parent)
-    : QWidget(parent) {
+    : QLabel(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
+    setAccessibleName(spoken(caption_));
 }
 
 void LetterSlot::setCaption(const QString& caption) {
     if (caption == caption_)
         return;
     caption_ = caption;
+    setAccessibleName(spoken(caption_));
     update();
+}
+
+QString LetterSlot::spoken(const QString& caption) {
+    if (caption == QStringLiteral("& "))
+        return QStringLiteral("hidden letter");
+    if (caption == QStringLiteral("-"))
+        return QStringLiteral("spare slot");
+    const QString text = shown(caption).text.trimmed();
+    return text.isEmpty() ? QStringLiteral("no letter") : text;
 }
 
 LetterSlot::Shown LetterSlot::shown(const QString& caption) {

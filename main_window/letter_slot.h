@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
-#include <QWidget>
 
 // One letter position of the word. Tag holds the hidden character, Caption what the slot
 // shows. An ampersand in the caption marks the next character as underlined, so "& " shows
-// as an underlined blank: the mark of a letter still to be guessed.
-class LetterSlot final : public QWidget {
+// as an underlined blank: the mark of a letter still to be guessed. A screen reader hears what
+// the slot shows in words ("hidden letter", "N", "spare slot").
+class LetterSlot final : public QLabel {
     Q_OBJECT
 public:
     explicit LetterSlot(QWidget* parent = nullptr);
@@ -23,6 +24,9 @@ public:
         qsizetype underlined = -1;
     };
     static Shown shown(const QString& caption);
+
+    // The slot's caption as a screen reader says it.
+    static QString spoken(const QString& caption);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

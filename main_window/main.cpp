@@ -5,6 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.gibbetry.Gibbetry"));
     DesktopPlatform desktop;
     frmMain window(desktop.platform());
     window.show();

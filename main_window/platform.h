@@ -4,6 +4,7 @@ class MessageBox;
 class InputBox;
 class SoundPlayer;
 class RandomSource;
+class Shell;
 
 // What the windows reach of the desktop. The game runs on the real one; tests hand in doubles
 // so that nothing waits on a dialog.
@@ -12,4 +13,5 @@ struct Platform {
     InputBox& inputBox;
     SoundPlayer& sound;
     RandomSource& random;
+    Shell& shell;
 };

@@ -166,7 +166,7 @@ private slots:
         auto deals = [] {
             FixedStartRandom random;
             FakePlatform fake;
-            Platform platform{fake.messageBox, fake.inputBox, fake.sound, random};
+            Platform platform{fake.messageBox, fake.inputBox, fake.sound, random, fake.shell};
             frmMain window(platform);
             QStringList words;
             for (int i = 0; i < 30; ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/shell.h"
 #include "game/random_source.h"
 #include "game/sound_player.h"
 #include "main_window/input_box.h"
@@ -61,10 +62,19 @@ public:
     float next() override;
 };
 
+// Remembers the addresses instead of opening them.
+class RecordingShell final : public Shell {
+public:
+    QList<QUrl> opened;
+
+    void open(const QUrl& address) override { opened.append(address); }
+};
+
 struct FakePlatform {
     ScriptedMessageBox messageBox;
     ScriptedInputBox inputBox;
     RecordingSound sound;
     ScriptedRandom random;
-    Platform platform{messageBox, inputBox, sound, random};
+    RecordingShell shell;
+    Platform platform{messageBox, inputBox, sound, random, shell};
 };
