@@ -14,14 +14,9 @@ tools/build build-release -DCMAKE_BUILD_TYPE=Release >&2
 bin=build-release/bench
 
 work=$(mktemp -d)
-trap 'kill ${xvfb:-} ${game:-} 2>/dev/null; rm -rf "$work"' EXIT
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-printf 'autospawn = no\n' > "$work/pulse.conf"
-export PULSE_CLIENTCONFIG="$work/pulse.conf" PULSE_SERVER="unix:$work/none"
+trap 'kill ${game:-} 2>/dev/null; stop_private_display; rm -rf "$work"' EXIT
+source tools/private_display.sh
+start_private_display "$work"
 
 # Two game folders: the 35 default words, and the longest list a save can write.
 for words in 35 32766; do

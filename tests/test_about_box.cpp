@@ -4,10 +4,9 @@
 #include "about/frm_about.h"
 #include "about/link_label.h"
 #include "board_checks.h"
-#include "fake_platform.h"
+#include "game_fixture.h"
 #include "main_window/frm_main.h"
 #include "main_window/letter_slot.h"
-#include "program_folder_fixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -47,31 +46,26 @@ bool centredOnScreen(const QWidget& box) {
 class AboutBoxTest : public QObject {
     Q_OBJECT
 
-    TempProgramFolder* folder_ = nullptr;
-    FakePlatform* fake_ = nullptr;
-    frmMain* window_ = nullptr;
+    std::optional<GameFixture> game_;
 
     frmAbout& openAbout() {
-        window_->mnuabout->trigger();
+        game_->window->mnuabout->trigger();
         return *aboutBoxes().value(0);
     }
 
 private slots:
     void init() {
-        folder_ = new TempProgramFolder;
-        folder_->writeWords({"Wax", "Corn", "Tree", "Wash", "Rich"});
-        fake_ = new FakePlatform;
-        window_ = new frmMain(fake_->platform);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_));
+        game_.emplace();
+        game_->folder.writeWords({"Wax", "Corn", "Tree", "Wash", "Rich"});
+        game_->start();
+        game_->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(game_->window.get()));
     }
     void cleanup() {
-        delete window_;
+        game_.reset();
         settle();
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
-        delete fake_;
-        delete folder_;
     }
 
     void theBoxShowsNameVersionAndLinks() {
@@ -117,7 +111,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         settle();
         QVERIFY(box.isNull());
-        QVERIFY(fake_->shell.opened.isEmpty());
+        QVERIFY(game_->fake.shell.opened.isEmpty());
     }
 
     void theTitleBarCloseDestroysTheBoxToo() {
@@ -140,9 +134,9 @@ private slots:
         QTest::mouseClick(box.Label7, Qt::LeftButton);
         QTest::mouseClick(box.Label2, Qt::LeftButton);
         QTest::mouseClick(box.Label3, Qt::LeftButton);
-        QCOMPARE(fake_->shell.opened, (QList<QUrl>{QUrl("mailto:support@gibbetry.example"),
-                                                   QUrl("https://gibbetry.example/"),
-                                                   QUrl("mailto:support@gibbetry.example")}));
+        QCOMPARE(game_->fake.shell.opened, (QList<QUrl>{QUrl("mailto:support@gibbetry.example"),
+                                                        QUrl("https://gibbetry.example/"),
+                                                        QUrl("mailto:support@gibbetry.example")}));
         QCOMPARE(aboutBoxes().size(), 1);
     }
 
@@ -172,34 +166,34 @@ private slots:
 
     void theGameStaysPlayableWithTheBoxOpen() {
         openAbout();
-        window_->Command1->click();
-        QVERIFY(window_->mnuStopGame->isEnabled());
+        game_->window->Command1->click();
+        QVERIFY(game_->window->mnuStopGame->isEnabled());
         QCOMPARE(aboutBoxes().size(), 1);
     }
 
     void closingTheBoardEndsTheProgramWithTheBoxOpen() {
         QPointer<frmAbout> box = &openAbout();
-        QTimer::singleShot(0, window_, [this] { window_->close(); });
+        QTimer::singleShot(0, game_->window.get(), [this] { game_->window->close(); });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(box.isNull() || !box->isVisible());
     }
 
     void aScreenReaderHearsWhatEachSlotShows() {
-        window_->mnuStartGame_Click(); // "Wax" is row 1
-        QCOMPARE(spokenName(window_->lblLetter[0]), QStringLiteral("hidden letter"));
-        QCOMPARE(spokenName(window_->lblLetter[3]), QStringLiteral("spare slot"));
-        window_->cmdLetter['A' - 'A']->click();
-        QCOMPARE(spokenName(window_->lblLetter[1]), QStringLiteral("A"));
-        QCOMPARE(spokenName(window_->Picture1),
+        game_->window->mnuStartGame_Click(); // "Wax" is row 1
+        QCOMPARE(spokenName(game_->window->lblLetter[0]), QStringLiteral("hidden letter"));
+        QCOMPARE(spokenName(game_->window->lblLetter[3]), QStringLiteral("spare slot"));
+        game_->window->cmdLetter['A' - 'A']->click();
+        QCOMPARE(spokenName(game_->window->lblLetter[1]), QStringLiteral("A"));
+        QCOMPARE(spokenName(game_->window->Picture1),
                  QStringLiteral("Gallows drawing, 0 of 12 pieces shown"));
-        window_->cmdLetter['Q' - 'A']->click();
-        window_->cmdLetter['R' - 'A']->click();
-        QCOMPARE(spokenName(window_->Picture1),
+        game_->window->cmdLetter['Q' - 'A']->click();
+        game_->window->cmdLetter['R' - 'A']->click();
+        QCOMPARE(spokenName(game_->window->Picture1),
                  QStringLiteral("Gallows drawing, 2 of 12 pieces shown"));
-        window_->mnuStopGame_Click();
-        QCOMPARE(spokenName(window_->lblLetter[0]), QStringLiteral("no letter"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(window_->lblLetter[0])->role(),
+        game_->window->mnuStopGame_Click();
+        QCOMPARE(spokenName(game_->window->lblLetter[0]), QStringLiteral("no letter"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(game_->window->lblLetter[0])->role(),
                  QAccessible::StaticText);
     }
 };

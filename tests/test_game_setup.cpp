@@ -41,14 +41,11 @@ QStringList repeated(const QString& text, int count) {
 class GameSetupTest : public QObject {
     Q_OBJECT
 
-    TempProgramFolder* folder_ = nullptr;
+    std::optional<TempProgramFolder> folder_;
 
 private slots:
-    void init() { folder_ = new TempProgramFolder; }
-    void cleanup() {
-        delete folder_;
-        folder_ = nullptr;
-    }
+    void init() { folder_.emplace(); }
+    void cleanup() { folder_.reset(); }
 
     void aNewGameEnablesTheBoardAndSwapsTheMenus() {
         folder_->writeWords({"Wax"});

@@ -1,10 +1,9 @@
 // Playing: revealing letters, the drawing growing miss by miss, and how a game ends.
 
 #include "board_checks.h"
-#include "fake_platform.h"
+#include "game_fixture.h"
 #include "main_window/frm_main.h"
 #include "main_window/message_box.h"
-#include "program_folder_fixture.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -32,29 +31,19 @@ constexpr const char* kElevenMisses = "BCDEFGHIJKL";
 class LetterGuessTest : public QObject {
     Q_OBJECT
 
-    TempProgramFolder* folder_ = nullptr;
-    FakePlatform* fake_ = nullptr;
-    frmMain* window_ = nullptr;
+    std::optional<GameFixture> game_;
 
     // A game in progress on the given word.
     frmMain& dealt(const QString& word) {
-        folder_->writeSettings(QString(word).toLatin1() + "\r\n");
-        window_ = new frmMain(fake_->platform);
-        window_->mnuStartGame_Click();
-        return *window_;
+        game_->folder.writeSettings(QString(word).toLatin1() + "\r\n");
+        game_->start();
+        game_->window->mnuStartGame_Click();
+        return *game_->window;
     }
 
 private slots:
-    void init() {
-        folder_ = new TempProgramFolder;
-        fake_ = new FakePlatform;
-    }
-    void cleanup() {
-        delete window_;
-        delete fake_;
-        delete folder_;
-        window_ = nullptr;
-    }
+    void init() { game_.emplace(); }
+    void cleanup() { game_.reset(); }
 
     void aHitShowsTheCapitalInEverySlotThatHidesIt() {
         frmMain& window = dealt("Internet");
@@ -68,7 +57,7 @@ private slots:
         QVERIFY(button(window, 'E')->isEnabled());
         QCOMPARE(window.MissCount, qint16(0));
         QCOMPARE(shownPieces(window), stage(0));
-        QVERIFY(fake_->messageBox.shown.isEmpty());
+        QVERIFY(game_->fake.messageBox.shown.isEmpty());
     }
 
     void oneDoubleLetterFillsBothSlots() {
@@ -87,28 +76,28 @@ private slots:
             press(window, miss == 1 ? "W" : miss == 2 ? "A" : "");
             QCOMPARE(shownPieces(window), stage(miss)); // a hit changes no picture
         }
-        QVERIFY(fake_->messageBox.shown.isEmpty()); // eleven misses are allowed
+        QVERIFY(game_->fake.messageBox.shown.isEmpty()); // eleven misses are allowed
     }
 
     void theLastLetterWinsEvenAtElevenMisses() {
         frmMain& window = dealt("Wax");
         press(window, kElevenMisses);
         press(window, "WA");
-        QVERIFY(fake_->messageBox.shown.isEmpty());
+        QVERIFY(game_->fake.messageBox.shown.isEmpty());
         QStringList boardWhileShown;
         QString piecesWhileShown;
-        fake_->messageBox.whileShown = [&](const ScriptedMessageBox::Shown&) {
+        game_->fake.messageBox.whileShown = [&](const ScriptedMessageBox::Shown&) {
             boardWhileShown = slotCaptions(window);
             piecesWhileShown = shownPieces(window);
-            QVERIFY(fake_->sound.played.isEmpty());
+            QVERIFY(game_->fake.sound.played.isEmpty());
         };
         press(window, "X");
-        QCOMPARE(fake_->messageBox.texts(), QStringList{"You Have Won The Game."});
-        QCOMPARE(fake_->messageBox.shown[0].style, kStyleInformation);
-        QCOMPARE(fake_->messageBox.shown[0].caption, QStringLiteral("Gibbetry"));
+        QCOMPARE(game_->fake.messageBox.texts(), QStringList{"You Have Won The Game."});
+        QCOMPARE(game_->fake.messageBox.shown[0].style, kStyleInformation);
+        QCOMPARE(game_->fake.messageBox.shown[0].caption, QStringLiteral("Gibbetry"));
         QCOMPARE(boardWhileShown.mid(0, 3), (QStringList{"W", "A", "X"}));
         QCOMPARE(piecesWhileShown, stage(11));
-        QCOMPARE(fake_->sound.played, QStringList{folder_->file("win.wav")});
+        QCOMPARE(game_->fake.sound.played, QStringList{game_->folder.file("win.wav")});
         QCOMPARE(noGameStateDifference(window), QString());
         QCOMPARE(window.MissCount, qint16(11));
     }
@@ -117,19 +106,19 @@ private slots:
         frmMain& window = dealt("Wax");
         press(window, "WA");
         press(window, kElevenMisses);
-        QVERIFY(fake_->messageBox.shown.isEmpty());
+        QVERIFY(game_->fake.messageBox.shown.isEmpty());
         QStringList boardWhileShown;
         QString piecesWhileShown;
-        fake_->messageBox.whileShown = [&](const ScriptedMessageBox::Shown&) {
+        game_->fake.messageBox.whileShown = [&](const ScriptedMessageBox::Shown&) {
             boardWhileShown = slotCaptions(window);
             piecesWhileShown = shownPieces(window);
         };
         press(window, "Z");
-        QCOMPARE(fake_->messageBox.texts(), QStringList{"You Have Lost The Game"});
-        QCOMPARE(fake_->messageBox.shown[0].style, kStyleInformation);
+        QCOMPARE(game_->fake.messageBox.texts(), QStringList{"You Have Lost The Game"});
+        QCOMPARE(game_->fake.messageBox.shown[0].style, kStyleInformation);
         QCOMPARE(boardWhileShown.mid(0, 3), (QStringList{"W", "A", "& "}));
         QCOMPARE(piecesWhileShown, stage(12));
-        QCOMPARE(fake_->sound.played, QStringList{folder_->file("lose.wav")});
+        QCOMPARE(game_->fake.sound.played, QStringList{game_->folder.file("lose.wav")});
         QCOMPARE(noGameStateDifference(window), QString());
         QCOMPARE(window.MissCount, qint16(12));
     }
@@ -137,10 +126,10 @@ private slots:
     void anEndRunsMessageThenSoundThenClearsThenDisablesTheButton() {
         frmMain& window = dealt("Ox");
         QStringList order;
-        fake_->messageBox.whileShown = [&](const ScriptedMessageBox::Shown&) {
+        game_->fake.messageBox.whileShown = [&](const ScriptedMessageBox::Shown&) {
             order << "message";
         };
-        fake_->sound.whilePlaying = [&](const QString&) {
+        game_->fake.sound.whilePlaying = [&](const QString&) {
             order << "sound";
             QCOMPARE(slotCaptions(window).mid(0, 2), (QStringList{"O", "X"}));
         };
@@ -158,19 +147,19 @@ private slots:
         frmMain& window = dealt("Ab c");
         press(window, "ABC");
         QCOMPARE(slotCaptions(window).mid(0, 4), (QStringList{"A", "B", "& ", "C"}));
-        QVERIFY(fake_->messageBox.shown.isEmpty());
+        QVERIFY(game_->fake.messageBox.shown.isEmpty());
         press(window, "DEFGHIJKLMNO"); // twelve misses
-        QCOMPARE(fake_->messageBox.texts(), QStringList{"You Have Lost The Game"});
+        QCOMPARE(game_->fake.messageBox.texts(), QStringList{"You Have Lost The Game"});
     }
 
     void pressesOnTheFirstRunBoardAreAllMisses() {
-        window_ = new frmMain(fake_->platform); // no Settings: the design board stays up
-        press(*window_, "ABCDEFGHIJK");
-        QCOMPARE(shownPieces(*window_), stage(12)); // the first-run board shows every piece
-        QVERIFY(fake_->messageBox.shown.isEmpty());
-        press(*window_, "L");
-        QCOMPARE(fake_->messageBox.texts(), QStringList{"You Have Lost The Game"});
-        QCOMPARE(noGameStateDifference(*window_), QString());
+        game_->start(); // no Settings: the design board stays up
+        press(*game_->window, "ABCDEFGHIJK");
+        QCOMPARE(shownPieces(*game_->window), stage(12)); // the first-run board shows every piece
+        QVERIFY(game_->fake.messageBox.shown.isEmpty());
+        press(*game_->window, "L");
+        QCOMPARE(game_->fake.messageBox.texts(), QStringList{"You Have Lost The Game"});
+        QCOMPARE(noGameStateDifference(*game_->window), QString());
     }
 };
 

@@ -54,14 +54,11 @@ int total(const QList<int>& rows) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    TempProgramFolder* folder_ = nullptr;
+    std::optional<TempProgramFolder> folder_;
 
 private slots:
-    void init() { folder_ = new TempProgramFolder; }
-    void cleanup() {
-        delete folder_;
-        folder_ = nullptr;
-    }
+    void init() { folder_.emplace(); }
+    void cleanup() { folder_.reset(); }
 
     void theWindowIsFixedWithMinimiseAndCloseOnly() {
         FakePlatform fake;

@@ -1,12 +1,11 @@
 // The word list editor: adding and removing words, and every way of closing it.
 
 #include "board_checks.h"
-#include "fake_platform.h"
+#include "game_fixture.h"
 #include "main_window/frm_main.h"
 #include "main_window/list_view.h"
 #include "main_window/message_box.h"
 #include "main_window/twips.h"
-#include "program_folder_fixture.h"
 #include "word_list/frm_words.h"
 #include "word_list/settings_file.h"
 
@@ -33,44 +32,34 @@ const QStringList kSix = {"One", "Two", "Three", "Four", "Five", "Six"};
 class WordListEditorTest : public QObject {
     Q_OBJECT
 
-    TempProgramFolder* folder_ = nullptr;
-    FakePlatform* fake_ = nullptr;
-    frmMain* window_ = nullptr;
+    std::optional<GameFixture> game_;
 
     frmWords& editorOn(const QStringList& words) {
-        folder_->writeWords(words);
-        window_ = new frmMain(fake_->platform);
-        return window_->wordsWindow();
+        game_->folder.writeWords(words);
+        game_->start();
+        return game_->window->wordsWindow();
     }
 
     // Runs the editor as the menu shows it, doing `whileOpen` once it is up.
     void runEditor(const std::function<void(frmWords&)>& whileOpen) {
         bool ran = false;
-        QTimer::singleShot(0, window_, [&] {
+        QTimer::singleShot(0, game_->window.get(), [&] {
             auto* editor = qobject_cast<frmWords*>(QApplication::activeModalWidget());
             QVERIFY(editor);
             ran = true;
             whileOpen(*editor);
         });
-        QTimer::singleShot(5000, window_, [] {
+        QTimer::singleShot(5000, game_->window.get(), [] {
             if (QWidget* modal = QApplication::activeModalWidget())
                 modal->hide(); // never hang the run on a failed test
         });
-        window_->mnuEditWordsList->trigger();
+        game_->window->mnuEditWordsList->trigger();
         QVERIFY(ran);
     }
 
 private slots:
-    void init() {
-        folder_ = new TempProgramFolder;
-        fake_ = new FakePlatform;
-    }
-    void cleanup() {
-        delete window_;
-        window_ = nullptr;
-        delete fake_;
-        delete folder_;
-    }
+    void init() { game_.emplace(); }
+    void cleanup() { game_.reset(); }
 
     void theEditorIsLaidOutAsDesigned() {
         frmWords& editor = editorOn(kSix);
@@ -102,38 +91,38 @@ private slots:
 
     void theEditorOpensCentredOverTheBoardAndHoldsItsInput() {
         editorOn(kSix);
-        window_->move(150, 100); // room around the board for the larger editor
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_));
+        game_->window->move(150, 100); // room around the board for the larger editor
+        game_->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(game_->window.get()));
         // a click as the window system delivers it; a modal editor must hold it back
-        const QPoint onButton = window_->Command1->mapTo(window_, QPoint(10, 10));
-        QSignalSpy pressed(window_->Command1, &QPushButton::clicked);
-        QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, onButton);
+        const QPoint onButton = game_->window->Command1->mapTo(game_->window.get(), QPoint(10, 10));
+        QSignalSpy pressed(game_->window->Command1, &QPushButton::clicked);
+        QTest::mouseClick(game_->window->windowHandle(), Qt::LeftButton, {}, onButton);
         QCOMPARE(pressed.count(), 1);
         runEditor([&](frmWords& editor) {
             const QPoint editorCentre = editor.geometry().center();
-            const QPoint boardCentre = window_->geometry().center();
+            const QPoint boardCentre = game_->window->geometry().center();
             QVERIFY((editorCentre - boardCentre).manhattanLength() <= 2);
-            QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, onButton);
+            QTest::mouseClick(game_->window->windowHandle(), Qt::LeftButton, {}, onButton);
             QCOMPARE(pressed.count(), 1);
             editor.cmdClose->click();
         });
-        QCOMPARE(noGameStateDifference(*window_), QString());
+        QCOMPARE(noGameStateDifference(*game_->window), QString());
     }
 
     void addingTakesUpToTwelveCharactersAsTyped() {
         frmWords& editor = editorOn(kSix);
-        fake_->inputBox.answers = {"Twelve chars", "Thirteen char", " ", "One", "Caf\u00e9"};
+        game_->fake.inputBox.answers = {"Twelve chars", "Thirteen char", " ", "One", "Caf\u00e9"};
         for (int i = 0; i < 5; ++i)
             editor.cmdAdd_Click();
         const QStringList added = {"Twelve chars", " ", "One", QString::fromUtf8("Café")};
         QCOMPARE(rowsOf(*editor.lstWords), kSix + added);
         QCOMPARE(editor.lstWords->subItem1(7), QStringLiteral("12"));
         QCOMPARE(editor.lstWords->subItem1(8), QStringLiteral("1"));
-        QCOMPARE(fake_->messageBox.texts(), QStringList{"Can't Add Word"});
-        QCOMPARE(fake_->messageBox.shown[0].style, kStyleExclamation);
-        QCOMPARE(fake_->messageBox.shown[0].caption, QStringLiteral("Gibbetry"));
-        const ScriptedInputBox::Asked& asked = fake_->inputBox.asked.first();
+        QCOMPARE(game_->fake.messageBox.texts(), QStringList{"Can't Add Word"});
+        QCOMPARE(game_->fake.messageBox.shown[0].style, kStyleExclamation);
+        QCOMPARE(game_->fake.messageBox.shown[0].caption, QStringLiteral("Gibbetry"));
+        const ScriptedInputBox::Asked& asked = game_->fake.inputBox.asked.first();
         QCOMPARE(asked.prompt, QStringLiteral("Enter New Word"));
         QCOMPARE(asked.caption, QStringLiteral("Add Word"));
         QCOMPARE(asked.defaultText, QString());
@@ -144,7 +133,7 @@ private slots:
         frmWords& editor = editorOn(kSix);
         editor.cmdAdd_Click(); // the script is empty: Cancel
         QCOMPARE(rowsOf(*editor.lstWords), kSix);
-        QVERIFY(fake_->messageBox.shown.isEmpty());
+        QVERIFY(game_->fake.messageBox.shown.isEmpty());
     }
 
     void aWordTheFileCouldNotGiveBackIsRefused_data() {
@@ -156,10 +145,10 @@ private slots:
     void aWordTheFileCouldNotGiveBackIsRefused() {
         QFETCH(QString, word);
         frmWords& editor = editorOn(kSix);
-        fake_->inputBox.answers = {word};
+        game_->fake.inputBox.answers = {word};
         editor.cmdAdd_Click();
         QCOMPARE(rowsOf(*editor.lstWords), kSix);
-        QCOMPARE(fake_->messageBox.texts(), QStringList{"Can't Add Word"});
+        QCOMPARE(game_->fake.messageBox.texts(), QStringList{"Can't Add Word"});
     }
 
     void removingNeverGoesBelowFiveWords() {
@@ -167,19 +156,19 @@ private slots:
         editor.lstWords->select(3);
         editor.cmdRemove_Click();
         QCOMPARE(rowsOf(*editor.lstWords), (QStringList{"One", "Two", "Four", "Five", "Six"}));
-        QVERIFY(fake_->messageBox.shown.isEmpty());
+        QVERIFY(game_->fake.messageBox.shown.isEmpty());
         editor.lstWords->select(1);
         editor.cmdRemove_Click();
         QCOMPARE(editor.lstWords->count(), 5);
-        QCOMPARE(fake_->messageBox.texts(), QStringList{"Can't Remove Word"});
-        QCOMPARE(fake_->messageBox.shown[0].style, kStyleExclamation);
+        QCOMPARE(game_->fake.messageBox.texts(), QStringList{"Can't Remove Word"});
+        QCOMPARE(game_->fake.messageBox.shown[0].style, kStyleExclamation);
     }
 
     void removingWithNothingSelectedRemovesNothing() {
         frmWords& editor = editorOn(kSix);
         editor.cmdRemove_Click();
         QCOMPARE(rowsOf(*editor.lstWords), kSix);
-        QVERIFY(fake_->messageBox.shown.isEmpty());
+        QVERIFY(game_->fake.messageBox.shown.isEmpty());
     }
 
     void closingDropsUnsavedEditsAndStopsTheGame_data() {
@@ -191,14 +180,14 @@ private slots:
     void closingDropsUnsavedEditsAndStopsTheGame() {
         QFETCH(QString, how);
         editorOn(kSix);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_));
-        window_->mnuStartGame_Click();
-        window_->cmdLetter[0]->click();
+        game_->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(game_->window.get()));
+        game_->window->mnuStartGame_Click();
+        game_->window->cmdLetter[0]->click();
         QPointer<frmWords> old;
         runEditor([&](frmWords& editor) {
             old = &editor;
-            fake_->inputBox.answers = {"Extra"};
+            game_->fake.inputBox.answers = {"Extra"};
             editor.cmdAdd_Click();
             editor.lstWords->select(1);
             editor.cmdRemove_Click();
@@ -211,33 +200,33 @@ private slots:
         });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(old.isNull());
-        QCOMPARE(rowsOf(window_->lstWords()), kSix);
-        QVERIFY(!window_->wordsWindow().isVisible());
-        QCOMPARE(noGameStateDifference(*window_), QString());
+        QCOMPARE(rowsOf(game_->window->lstWords()), kSix);
+        QVERIFY(!game_->window->wordsWindow().isVisible());
+        QCOMPARE(noGameStateDifference(*game_->window), QString());
     }
 
     void savedWordsComeBackInOrderAfterClose() {
         frmWords& editor = editorOn(kSix);
-        fake_->inputBox.answers = {"Seven", "Two"};
+        game_->fake.inputBox.answers = {"Seven", "Two"};
         editor.cmdAdd_Click();
         editor.cmdAdd_Click();
         editor.lstWords->select(1);
         editor.cmdRemove_Click();
         editor.cmdSave_Click();
-        QCOMPARE(fake_->messageBox.texts(), QStringList{"Save Successful"});
+        QCOMPARE(game_->fake.messageBox.texts(), QStringList{"Save Successful"});
         editor.cmdClose_Click();
         const QStringList expected = kSix.mid(1) + QStringList{"Seven", "Two"};
-        QCOMPARE(rowsOf(window_->lstWords()), expected);
-        QCOMPARE(folder_->readSettings(), expected.join("\r\n").toLatin1() + "\r\n");
+        QCOMPARE(rowsOf(game_->window->lstWords()), expected);
+        QCOMPARE(game_->folder.readSettings(), expected.join("\r\n").toLatin1() + "\r\n");
     }
 
     void anEditorThatWasNeverFilledStartsEmpty() {
-        window_ = new frmMain(fake_->platform); // first run: nothing loaded yet
-        frmWords& editor = window_->wordsWindow();
+        game_->start(); // first run: nothing loaded yet
+        frmWords& editor = game_->window->wordsWindow();
         QCOMPARE(editor.lstWords->count(), 0);
         editor.cmdClose_Click(); // the file now holds the defaults, and they load
-        QCOMPARE(rowsOf(window_->lstWords()), defaultWords());
-        QCOMPARE(noGameStateDifference(*window_), QString());
+        QCOMPARE(rowsOf(game_->window->lstWords()), defaultWords());
+        QCOMPARE(noGameStateDifference(*game_->window), QString());
     }
 };
 

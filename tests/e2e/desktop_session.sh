@@ -5,19 +5,15 @@
 # press its buttons. No sound server is offered: games here have no audio output.
 set -euo pipefail
 work=$(mktemp -d)
-trap 'kill ${xvfb:-} 2>/dev/null; rm -rf "$work"' EXIT
+trap 'stop_private_display; rm -rf "$work"' EXIT
+source "$(dirname "$0")/../../tools/private_display.sh"
+start_private_display "$work"
 
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-
-# No sound server, and none started on demand.
-printf 'autospawn = no\n' > "$work/pulse-client.conf"
-export PULSE_CLIENTCONFIG="$work/pulse-client.conf" PULSE_SERVER="unix:$work/no-sound-server"
-
+# The accessibility bus starts on demand; the command runs once it answers.
 dbus-run-session -- bash -c '
-    /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
-    sleep 0.5
+    for _ in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+        sleep 0.1
+    done
     "$@"' session "$@"

@@ -65,7 +65,10 @@ class Game:
         self.board = wait_for("the board", lambda: self.window("Gibbetry", role="frame"), 30)
 
     def _find_app(self):
+        # Nothing here runs a main loop to receive the bus's news, so cached lists go stale:
+        # every look asks afresh.
         desktop = Atspi.get_desktop(0)
+        desktop.clear_cache()
         for i in range(desktop.get_child_count()):
             app = desktop.get_child_at_index(i)
             if app is not None and app.get_process_id() == self.process.pid:
@@ -97,6 +100,7 @@ class Game:
     # --- looking ---
 
     def windows(self):
+        self.app.clear_cache()
         return [self.app.get_child_at_index(i) for i in range(self.app.get_child_count())]
 
     def window(self, title, role=None):
