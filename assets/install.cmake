@@ -5,6 +5,7 @@ set(app_id example.gibbetry.Gibbetry)
 set(game_dir lib/gibbetry)
 
 install(TARGETS gibbetry RUNTIME DESTINATION ${game_dir})
+install(TARGETS gibbetry_sound LIBRARY DESTINATION ${game_dir})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/win.wav ${CMAKE_CURRENT_LIST_DIR}/lose.wav
         DESTINATION ${game_dir})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon.png

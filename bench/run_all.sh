@@ -21,7 +21,8 @@ start_private_display "$work"
 # Two game folders: the 35 default words, and the longest list a save can write.
 for words in 35 32766; do
     mkdir "$work/game$words"
-    cp build-release/gibbetry build-release/win.wav build-release/lose.wav "$work/game$words/"
+    cp build-release/gibbetry build-release/libgibbetry_sound.so build-release/win.wav \
+        build-release/lose.wav "$work/game$words/"
 done
 "$work/game35/gibbetry" 2>/dev/null & first=$!  # a first run writes the defaults
 sleep 1; kill $first; wait $first 2>/dev/null || true

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <chrono>
-#include <optional>
+#include <memory>
 
 // Plays a wave file and returns when it has finished; a file that is missing or cannot be read
 // gives the desktop's beep instead.
@@ -12,10 +11,17 @@ public:
     virtual void playToEnd(const QString& path) = 0;
 };
 
-class QtSoundPlayer final : public SoundPlayer {
+// The game's player: loads the sound module from the given folder (the program's own) on the
+// first sound and hands every sound to it. Without the module, every sound is the beep.
+class DesktopSound final : public SoundPlayer {
 public:
-    void playToEnd(const QString& path) override;
-};
+    explicit DesktopSound(QString moduleFolder = {});
 
-// How long a PCM wave file plays, read from its header; nothing when it is not one.
-std::optional<std::chrono::milliseconds> waveLength(const QString& path);
+    void playToEnd(const QString& path) override;
+    bool moduleLoaded();
+
+private:
+    QString moduleFolder_;
+    bool tried_ = false;
+    SoundPlayer* module_ = nullptr;
+};

@@ -15,7 +15,7 @@ public:
 private:
     QtMessageBox messageBox_;
     QtInputBox inputBox_;
-    QtSoundPlayer sound_;
+    DesktopSound sound_;
     FixedStartRandom random_;
     DesktopShell shell_;
     Platform platform_{messageBox_, inputBox_, sound_, random_, shell_};

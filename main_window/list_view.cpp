@@ -6,6 +6,7 @@
 
 namespace {
 constexpr float kDefaultColumnTwips = 720;
+constexpr int kNarrowestColumn = 8; // pixels
 }
 
 ListView::ListView(QWidget* parent)
@@ -19,6 +20,10 @@ ListView::ListView(QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setSectionsMovable(false);
+    // Left to itself, the header works its smallest column out from the widest glyph of its
+    // font, which takes longer than everything else the game does at start-up, and overrides
+    // narrow widths set on purpose.
+    header()->setMinimumSectionSize(kNarrowestColumn);
     setColumnWidthTwips(1, kDefaultColumnTwips);
     setColumnWidthTwips(2, kDefaultColumnTwips);
 }

@@ -9,7 +9,7 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 game_dir="$prefix/lib/gibbetry"
-for file in "$game_dir/gibbetry" "$game_dir/win.wav" "$game_dir/lose.wav" "$prefix/bin/gibbetry" \
+for file in "$game_dir/gibbetry" "$game_dir/libgibbetry_sound.so" "$game_dir/win.wav" "$game_dir/lose.wav" "$prefix/bin/gibbetry" \
             "$prefix/share/icons/hicolor/32x32/apps/example.gibbetry.Gibbetry.png"; do
     [ -e "$file" ] || { echo "FAIL not installed: $file"; exit 1; }
 done

@@ -1,5 +1,7 @@
-// The real sound player: it always returns, whatever the file or the machine.
+// The real sound player: it always returns, whatever the file or the machine, and the game
+// finds it in its module.
 
+#include "game/multimedia_sound.h"
 #include "game/sound_player.h"
 
 #include <QApplication>
@@ -51,8 +53,24 @@ private slots:
         }
         QElapsedTimer clock;
         clock.start();
-        QtSoundPlayer().playToEnd(path);
+        MultimediaSound().playToEnd(path);
         QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void theGameLoadsItsPlayerFromTheModuleBesideIt() {
+        DesktopSound beside(QStringLiteral(GIBBETRY_MODULE_FOLDER));
+        QVERIFY(beside.moduleLoaded());
+        QElapsedTimer clock;
+        clock.start();
+        beside.playToEnd(QStringLiteral("/nonexistent/win.wav"));
+        QVERIFY(clock.elapsed() < 5000);
+    }
+
+    void withoutTheModuleEverySoundIsTheBeep() {
+        QTemporaryDir empty;
+        DesktopSound nothing(empty.path());
+        QVERIFY(!nothing.moduleLoaded());
+        nothing.playToEnd(QStringLiteral(GIBBETRY_ASSETS "/win.wav")); // returns at once
     }
 };
 

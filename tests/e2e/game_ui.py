@@ -44,6 +44,9 @@ class Game:
         self.folder = tempfile.mkdtemp(prefix="gibbetry-")
         self.executable = os.path.join(self.folder, "gibbetry")
         shutil.copy(executable, self.executable)
+        module = os.path.join(os.path.dirname(executable), "libgibbetry_sound.so")
+        if os.path.exists(module):
+            shutil.copy(module, self.folder)
         self.settings_path = os.path.join(self.folder, "Settings")
         if callable(settings):
             settings(self.folder)
