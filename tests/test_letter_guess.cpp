@@ -79,10 +79,30 @@ private slots:
         QVERIFY(game_->fake.messageBox.shown.isEmpty()); // eleven misses are allowed
     }
 
-    void theLastLetterWinsEvenAtElevenMisses() {
+    void anEndShowsItsMessageOverTheFinalBoard_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("board");
+        QTest::addColumn<int>("misses");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("the last letter wins, even at eleven misses")
+            << QString(kElevenMisses) + "WA"
+            << "X"
+            << "You Have Won The Game." << QStringList{"W", "A", "X"} << 11 << "win.wav";
+        QTest::newRow("the twelfth miss loses, a letter still hidden")
+            << "WA" + QString(kElevenMisses) << "Z"
+            << "You Have Lost The Game" << QStringList{"W", "A", "& "} << 12 << "lose.wav";
+    }
+    void anEndShowsItsMessageOverTheFinalBoard() {
+        QFETCH(QString, before);
+        QFETCH(QString, last);
+        QFETCH(QString, message);
+        QFETCH(QStringList, board);
+        QFETCH(int, misses);
+        QFETCH(QString, sound);
         frmMain& window = dealt("Wax");
-        press(window, kElevenMisses);
-        press(window, "WA");
+        press(window, qPrintable(before));
         QVERIFY(game_->fake.messageBox.shown.isEmpty());
         QStringList boardWhileShown;
         QString piecesWhileShown;
@@ -91,36 +111,15 @@ private slots:
             piecesWhileShown = shownPieces(window);
             QVERIFY(game_->fake.sound.played.isEmpty());
         };
-        press(window, "X");
-        QCOMPARE(game_->fake.messageBox.texts(), QStringList{"You Have Won The Game."});
+        press(window, qPrintable(last));
+        QCOMPARE(game_->fake.messageBox.texts(), QStringList{message});
         QCOMPARE(game_->fake.messageBox.shown[0].style, kStyleInformation);
         QCOMPARE(game_->fake.messageBox.shown[0].caption, QStringLiteral("Gibbetry"));
-        QCOMPARE(boardWhileShown.mid(0, 3), (QStringList{"W", "A", "X"}));
-        QCOMPARE(piecesWhileShown, stage(11));
-        QCOMPARE(game_->fake.sound.played, QStringList{game_->folder.file("win.wav")});
+        QCOMPARE(boardWhileShown.mid(0, 3), board);
+        QCOMPARE(piecesWhileShown, stage(misses));
+        QCOMPARE(game_->fake.sound.played, QStringList{game_->folder.file(sound)});
         QCOMPARE(noGameStateDifference(window), QString());
-        QCOMPARE(window.MissCount, qint16(11));
-    }
-
-    void theTwelfthMissLosesWithALetterStillHidden() {
-        frmMain& window = dealt("Wax");
-        press(window, "WA");
-        press(window, kElevenMisses);
-        QVERIFY(game_->fake.messageBox.shown.isEmpty());
-        QStringList boardWhileShown;
-        QString piecesWhileShown;
-        game_->fake.messageBox.whileShown = [&](const ScriptedMessageBox::Shown&) {
-            boardWhileShown = slotCaptions(window);
-            piecesWhileShown = shownPieces(window);
-        };
-        press(window, "Z");
-        QCOMPARE(game_->fake.messageBox.texts(), QStringList{"You Have Lost The Game"});
-        QCOMPARE(game_->fake.messageBox.shown[0].style, kStyleInformation);
-        QCOMPARE(boardWhileShown.mid(0, 3), (QStringList{"W", "A", "& "}));
-        QCOMPARE(piecesWhileShown, stage(12));
-        QCOMPARE(game_->fake.sound.played, QStringList{game_->folder.file("lose.wav")});
-        QCOMPARE(noGameStateDifference(window), QString());
-        QCOMPARE(window.MissCount, qint16(12));
+        QCOMPARE(window.MissCount, qint16(misses));
     }
 
     void anEndRunsMessageThenSoundThenClearsThenDisablesTheButton() {
