@@ -10,10 +10,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace {
-constexpr int kLongestWord = 12;
-}
-
 void frmMain::mnuStartGame_Click() {
     // Each attempt repeats the first steps and takes one value from the generator; an attempt
     // that lands beyond the list is thrown away.

@@ -32,7 +32,9 @@ public:
     QPushButton* Command1 = nullptr;
     QFrame* Frame4 = nullptr;
     std::array<QPushButton*, 26> cmdLetter{};
-    std::array<LetterSlot*, 12> lblLetter{};
+    // One slot a character: the longest word the board can show.
+    static constexpr int kLongestWord = 12;
+    std::array<LetterSlot*, kLongestWord> lblLetter{};
     QFrame* Line1 = nullptr;
     QTimer* Timer1 = nullptr;
 

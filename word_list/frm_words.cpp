@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kLongestWord = 12;
 constexpr int kFewestWords = 5;
 
 QPushButton* button(const QString& caption, QRect place, QWidget* parent) {
@@ -69,7 +68,7 @@ void frmWords::cmdAdd_Click() {
 
 bool frmWords::canAdd(const QString& word) const {
     // A word must also come back from the file as it went in: one line, in the file's code page.
-    return word.size() <= kLongestWord && !word.contains(u'\r') && !word.contains(u'\n') &&
+    return word.size() <= frmMain::kLongestWord && !word.contains(u'\r') && !word.contains(u'\n') &&
            fileLine(word).has_value();
 }
 
