@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <memory>
 
 // Plays a wave file and returns when it has finished; a file that is missing or cannot be read
 // gives the desktop's beep instead.

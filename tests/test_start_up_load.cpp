@@ -16,15 +16,6 @@
 #include <QTest>
 #include <sys/stat.h>
 
-namespace {
-QStringList rowsOf(ListView& list) {
-    QStringList rows;
-    for (int k = 1; k <= list.count(); ++k)
-        rows.append(list.text(k));
-    return rows;
-}
-} // namespace
-
 class StartUpLoadTest : public QObject {
     Q_OBJECT
 private slots:
@@ -46,7 +37,7 @@ private slots:
         FakePlatform fake;
         frmMain window(fake.platform);
         ListView& list = window.lstWords();
-        QCOMPARE(rowsOf(list), defaultWords());
+        QCOMPARE(listRows(list), defaultWords());
         QCOMPARE(list.text(1), QStringLiteral("Internet"));
         QCOMPARE(list.subItem1(1), QStringLiteral("8"));
         QCOMPARE(list.subItem1(29), QStringLiteral("10"));
@@ -75,8 +66,8 @@ private slots:
         FakePlatform fake;
         frmMain window(fake.platform);
         ListView& list = window.lstWords();
-        QCOMPARE(rowsOf(list), (QStringList{"  two blanks", "", QString::fromUtf8("Café"),
-                                            "Longer than twelve letters"}));
+        QCOMPARE(listRows(list), (QStringList{"  two blanks", "", QString::fromUtf8("Café"),
+                                              "Longer than twelve letters"}));
         QCOMPARE(list.subItem1(2), QStringLiteral("0"));
         QCOMPARE(list.subItem1(4), QStringLiteral("26"));
     }

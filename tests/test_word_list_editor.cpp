@@ -18,13 +18,6 @@
 
 namespace {
 
-QStringList rowsOf(const ListView& list) {
-    QStringList rows;
-    for (int k = 1; k <= list.count(); ++k)
-        rows.append(list.text(k));
-    return rows;
-}
-
 const QStringList kSix = {"One", "Two", "Three", "Four", "Five", "Six"};
 
 } // namespace
@@ -116,7 +109,7 @@ private slots:
         for (int i = 0; i < 5; ++i)
             editor.cmdAdd_Click();
         const QStringList added = {"Twelve chars", " ", "One", QString::fromUtf8("Café")};
-        QCOMPARE(rowsOf(*editor.lstWords), kSix + added);
+        QCOMPARE(listRows(*editor.lstWords), kSix + added);
         QCOMPARE(editor.lstWords->subItem1(7), QStringLiteral("12"));
         QCOMPARE(editor.lstWords->subItem1(8), QStringLiteral("1"));
         QCOMPARE(game_->fake.messageBox.texts(), QStringList{"Can't Add Word"});
@@ -132,7 +125,7 @@ private slots:
     void cancellingAnAddChangesNothing() {
         frmWords& editor = editorOn(kSix);
         editor.cmdAdd_Click(); // the script is empty: Cancel
-        QCOMPARE(rowsOf(*editor.lstWords), kSix);
+        QCOMPARE(listRows(*editor.lstWords), kSix);
         QVERIFY(game_->fake.messageBox.shown.isEmpty());
     }
 
@@ -147,7 +140,7 @@ private slots:
         frmWords& editor = editorOn(kSix);
         game_->fake.inputBox.answers = {word};
         editor.cmdAdd_Click();
-        QCOMPARE(rowsOf(*editor.lstWords), kSix);
+        QCOMPARE(listRows(*editor.lstWords), kSix);
         QCOMPARE(game_->fake.messageBox.texts(), QStringList{"Can't Add Word"});
     }
 
@@ -155,7 +148,7 @@ private slots:
         frmWords& editor = editorOn(kSix);
         editor.lstWords->select(3);
         editor.cmdRemove_Click();
-        QCOMPARE(rowsOf(*editor.lstWords), (QStringList{"One", "Two", "Four", "Five", "Six"}));
+        QCOMPARE(listRows(*editor.lstWords), (QStringList{"One", "Two", "Four", "Five", "Six"}));
         QVERIFY(game_->fake.messageBox.shown.isEmpty());
         editor.lstWords->select(1);
         editor.cmdRemove_Click();
@@ -167,7 +160,7 @@ private slots:
     void removingWithNothingSelectedRemovesNothing() {
         frmWords& editor = editorOn(kSix);
         editor.cmdRemove_Click();
-        QCOMPARE(rowsOf(*editor.lstWords), kSix);
+        QCOMPARE(listRows(*editor.lstWords), kSix);
         QVERIFY(game_->fake.messageBox.shown.isEmpty());
     }
 
@@ -200,7 +193,7 @@ private slots:
         });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(old.isNull());
-        QCOMPARE(rowsOf(game_->window->lstWords()), kSix);
+        QCOMPARE(listRows(game_->window->lstWords()), kSix);
         QVERIFY(!game_->window->wordsWindow().isVisible());
         QCOMPARE(noGameStateDifference(*game_->window), QString());
     }
@@ -216,7 +209,7 @@ private slots:
         QCOMPARE(game_->fake.messageBox.texts(), QStringList{"Save Successful"});
         editor.cmdClose_Click();
         const QStringList expected = kSix.mid(1) + QStringList{"Seven", "Two"};
-        QCOMPARE(rowsOf(game_->window->lstWords()), expected);
+        QCOMPARE(listRows(game_->window->lstWords()), expected);
         QCOMPARE(game_->folder.readSettings(), expected.join("\r\n").toLatin1() + "\r\n");
     }
 
@@ -225,7 +218,7 @@ private slots:
         frmWords& editor = game_->window->wordsWindow();
         QCOMPARE(editor.lstWords->count(), 0);
         editor.cmdClose_Click(); // the file now holds the defaults, and they load
-        QCOMPARE(rowsOf(game_->window->lstWords()), defaultWords());
+        QCOMPARE(listRows(game_->window->lstWords()), defaultWords());
         QCOMPARE(noGameStateDifference(*game_->window), QString());
     }
 };

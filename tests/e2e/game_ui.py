@@ -120,15 +120,23 @@ class Game:
                 return node
         return None
 
-    def message(self):
-        """The text of the message box that is up, or None."""
+    @staticmethod
+    def texts(window):
+        return [n.get_name() for n in walk(window) if n.get_role_name() == "label" and n.get_name()]
+
+    def message_box(self):
+        """The message box that is up (a window captioned Gibbetry with text, not the board)."""
         for window in self.windows():
             if window is None or window is self.board or window.get_role_name() == "frame":
                 continue
-            texts = [n.get_name() for n in walk(window) if n.get_role_name() == "label" and n.get_name()]
-            if window.get_name() == "Gibbetry" and texts:
-                return texts[-1]
+            if window.get_name() == "Gibbetry" and self.texts(window):
+                return window
         return None
+
+    def message(self):
+        """The text of the message box that is up, or None."""
+        box = self.message_box()
+        return self.texts(box)[-1] if box is not None else None
 
     def slots(self):
         names = ("hidden letter", "spare slot", "no letter")
@@ -154,13 +162,8 @@ class Game:
     def answer(self, text, button="OK"):
         """Waits for the message box that says text and answers it."""
         wait_for(f"the message {text!r}", lambda: self.message() == text)
-        for window in self.windows():
-            if window is not None and window.get_name() == "Gibbetry" and window is not self.board \
-                    and window.get_role_name() != "frame":
-                self.press(button, within=window)
-                wait_for("the message to go", lambda: self.message() is None)
-                return
-        raise AssertionError(f"no message box to answer {text!r}")
+        self.press(button, within=self.message_box())
+        wait_for("the message to go", lambda: self.message() is None)
 
     def keys(self, *keys):
         """Types keys into the game's active window, for menus that open modal windows."""

@@ -2,6 +2,7 @@
 
 #include "main_window/frm_main.h"
 #include "main_window/letter_slot.h"
+#include "main_window/list_view.h"
 
 #include <QAction>
 #include <QLabel>
@@ -82,4 +83,11 @@ QStringList slotTags(const frmMain& window) {
     for (const LetterSlot* slot : window.lblLetter)
         tags.append(slot->tag());
     return tags;
+}
+
+QStringList listRows(const ListView& list) {
+    QStringList rows;
+    for (int k = 1; k <= list.count(); ++k)
+        rows.append(list.text(k));
+    return rows;
 }

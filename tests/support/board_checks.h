@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class frmMain;
+class ListView;
 
 // Each says how the board differs from the named state; empty when it matches.
 
@@ -11,6 +12,9 @@ class frmMain;
 QString noGameStateDifference(const frmMain& window);
 // The board as built, before any routine touched it (what a first run shows).
 QString designBoardDifference(const frmMain& window);
+
+// The words of a list, in its order.
+QStringList listRows(const ListView& list);
 
 // What the twelve slots show, and what they hide.
 QStringList slotCaptions(const frmMain& window);
