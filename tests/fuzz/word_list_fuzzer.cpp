@@ -2,14 +2,8 @@
 // list and written back by the real save. The round trip must give the same lines byte for byte,
 // each ending in CR LF; nothing may crash or hang.
 
-#include "about/shell.h"
-#include "game/random_source.h"
-#include "game/sound_player.h"
-#include "main_window/frm_main.h"
-#include "main_window/input_box.h"
+#include "fixture.h"
 #include "main_window/list_view.h"
-#include "main_window/message_box.h"
-#include "main_window/platform.h"
 #include "main_window/program_folder.h"
 #include "word_list/frm_words.h"
 
@@ -22,17 +16,6 @@
 #include <vector>
 
 namespace {
-
-struct Quiet final : MessageBox, InputBox, SoundPlayer, Shell {
-    QString lastMessage;
-    int show(const QString& text, int, const QString&) override {
-        lastMessage = text;
-        return kAnswerCancel; // a failed save is not retried
-    }
-    QString ask(const QString&, const QString&, const QString&, QPoint) override { return {}; }
-    void playToEnd(const QString&) override {}
-    void open(const QUrl&) override {}
-};
 
 // The lines of a file, split independently of the game: CR LF, LF and CR each end a line.
 std::vector<std::string> linesOf(const uint8_t* data, size_t size) {
@@ -71,7 +54,7 @@ void writeAll(const QString& path, const uint8_t* data, size_t size) {
 }
 
 struct World {
-    Quiet quiet;
+    ScriptedDesktop quiet; // a failed save is answered OK: no retry
     FixedStartRandom random;
     Platform platform{quiet, quiet, quiet, random, quiet};
     QString settings;
@@ -110,6 +93,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     frmMain& window = *world->window;
+    world->quiet.texts.clear();
     writeAll(world->settings, data, size);
     window.discardWordsWindow();
     window.Form_Load();
@@ -132,7 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QByteArray after = readAll(world->settings);
     if (lines.size() > 32766) {
-        if (world->quiet.lastMessage != QStringLiteral("Save Unsuccessful") ||
+        if (world->quiet.texts.value(world->quiet.texts.size() - 1) !=
+                QStringLiteral("Save Unsuccessful") ||
             after != QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)))
             std::abort();
         return 0;
@@ -140,7 +125,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QByteArray expected;
     for (const std::string& line : lines)
         expected += QByteArray::fromStdString(line) + "\r\n";
-    if (world->quiet.lastMessage != QStringLiteral("Save Successful") || after != expected)
+    if (world->quiet.texts.value(world->quiet.texts.size() - 1) !=
+            QStringLiteral("Save Successful") ||
+        after != expected)
         std::abort();
     return 0;
 }

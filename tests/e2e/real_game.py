@@ -1,0 +1,208 @@
+"""The real game, end to end, as a screen reader user meets it: each run starts the program in a
+folder of its own on a private X screen, presses its buttons and reads its windows through the
+accessibility bus (AT-SPI). It plays, edits and saves, and is fed hostile word lists and sounds:
+it must stay up and answer, and the player's file changes only by a Save that says so.
+
+Usage: real_game.py GAME_EXECUTABLE  (inside desktop_session.sh)
+"""
+
+import os
+import random
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+ASSETS = os.path.join(os.path.dirname(__file__), "..", "..", "assets")
+FIVE = b"Wax\r\nCorn\r\nTree\r\nWash\r\nRich\r\n"
+SLOT_NAMES = ("hidden letter", "spare slot", "no letter")
+
+
+def walk(node):
+    yield node
+    for child in map(node.get_child_at_index, range(node.get_child_count())):
+        if child is not None:
+            yield from walk(child)
+
+
+def wait_for(what, test, seconds=10):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        result = test()
+        if result:
+            return result
+        time.sleep(0.1)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+def check(what, actual, wanted=True):
+    if actual != wanted:
+        raise AssertionError(f"{what}: got {actual!r}, expected {wanted!r}")
+
+
+class Game:
+    """One run of the game on the given word list bytes; sounds: ours (True), none (False), or
+    these bytes as both."""
+
+    def __init__(self, executable, settings, sounds=True):
+        self.folder = tempfile.mkdtemp(prefix="gibbetry-")
+        for program in (executable, os.path.join(os.path.dirname(executable), "libgibbetry_sound.so")):
+            shutil.copy(program, self.folder)
+        self.settings_path = os.path.join(self.folder, "Settings")
+        with open(self.settings_path, "wb") as out:
+            out.write(settings)
+        for name in ("win.wav", "lose.wav"):
+            if sounds:
+                with open(os.path.join(self.folder, name), "wb") as out:
+                    out.write(open(os.path.join(ASSETS, name), "rb").read() if sounds is True else sounds)
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.started = time.monotonic()
+        self.process = subprocess.Popen([os.path.join(self.folder, "gibbetry")], env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.app = wait_for("the game on the accessibility bus", self._find_app, 30)
+        self.board = wait_for("the board", lambda: self.window("Gibbetry", "frame"), 30)
+
+    def _find_app(self):
+        # Nothing here runs a main loop to hear the bus's news: every look asks afresh.
+        desktop = Atspi.get_desktop(0)
+        desktop.clear_cache()
+        apps = map(desktop.get_child_at_index, range(desktop.get_child_count()))
+        return next((a for a in apps if a is not None and a.get_process_id() == self.process.pid), None)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.process.kill()
+        self.process.wait()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def settings(self):
+        return open(self.settings_path, "rb").read() if os.path.exists(self.settings_path) else None
+
+    def window(self, title, role=None, test=lambda window: True):
+        self.app.clear_cache()
+        windows = map(self.app.get_child_at_index, range(self.app.get_child_count()))
+        return next((w for w in windows if w is not None and w.get_name() == title
+                     and role in (None, w.get_role_name()) and test(w)), None)
+
+    def message_box(self):
+        """The message box that is up: a window captioned Gibbetry, not the board, with text."""
+        return self.window("Gibbetry", test=lambda w: w.get_role_name() != "frame" and self.texts(w))
+
+    @staticmethod
+    def texts(window):
+        return [n.get_name() for n in walk(window) if n.get_role_name() == "label" and n.get_name()]
+
+    def message(self):
+        box = self.message_box()
+        return self.texts(box)[-1] if box else None
+
+    def slots(self):
+        labels = [n for n in walk(self.board) if n.get_role_name() == "label"
+                  and (n.get_name() in SLOT_NAMES or len(n.get_name()) == 1)
+                  and n.get_extents(Atspi.CoordType.WINDOW).height > 30]
+        return [n.get_name() for n in sorted(labels, key=lambda n: n.get_extents(Atspi.CoordType.WINDOW).x)]
+
+    def drawing(self):
+        return next((n.get_name() for n in walk(self.board) if n.get_name().startswith("Gallows")), None)
+
+    def press(self, *names, within=None):
+        for name in names:
+            button = wait_for(f"button {name!r}", lambda: next(
+                (n for n in walk(within or self.board) if n.get_role_name() == "push button"
+                 and n.get_name() == name), None))
+            Atspi.Action.do_action(button, 0)
+            time.sleep(0.3)
+
+    def answer(self, text, button="OK"):
+        wait_for(f"the message {text!r}", lambda: self.message() == text)
+        self.press(button, within=self.message_box())
+        wait_for("the message to go", lambda: self.message() is None)
+
+    def keys(self, *keys):
+        """Types keys into the board, for the menus."""
+        found = subprocess.run(["xdotool", "search", "--pid", str(self.process.pid), "--name", "^Gibbetry$"],
+                               capture_output=True, text=True).stdout.split()
+        for window in found:
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], stderr=subprocess.DEVNULL)
+        subprocess.run(["xdotool", "key", "--delay", "150", *keys], check=True)
+        time.sleep(0.5)
+
+
+def a_game_edited_and_saved(exe):
+    with Game(exe, FIVE) as game:
+        check("slots between games", game.slots(), ["no letter"] * 12)
+        check("drawing between games", game.drawing(), "Gallows drawing, 0 of 12 pieces shown")
+        game.press("New Game")
+        check("slots after the deal", game.slots(), ["hidden letter"] * 3 + ["spare slot"] * 9)
+        game.press("A")
+        check("slots after A", game.slots(), ["hidden letter", "A", "hidden letter"] + ["spare slot"] * 9)
+        game.press("Q")
+        check("drawing after a miss", game.drawing(), "Gallows drawing, 1 of 12 pieces shown")
+        game.press("W", "X")
+        game.answer("You Have Won The Game.")
+        wait_for("the board to clear", lambda: game.slots() == ["no letter"] * 12)
+        game.keys("alt+o", "w")
+        editor = wait_for("the editor", lambda: game.window("Edit Words List"))
+        with open(game.settings_path, "wb") as out:
+            out.write(b"Someone\r\nElse\r\n")
+        game.press("Save", within=editor)
+        game.answer("Save Successful")
+        check("the file holds the list the editor showed", game.settings(), FIVE)
+        os.remove(game.settings_path)
+        game.press("Save", within=editor)
+        game.answer("Save Unsuccessful", button="Cancel")
+        check("a missing file is not created", game.settings(), None)
+        game.press("Close", within=editor)
+
+
+def hostile_word_lists(exe):
+    lists = {
+        "a ten-megabyte line": b"x" * (10 * 1024 * 1024),
+        "binary garbage with NUL bytes": random.Random(1234).randbytes(256 * 1024) + b"\0\0\0",
+        "only carriage returns": b"Wax\rCorn\rTree\rWash\rRich\r",
+        "a hundred thousand lines": b"".join(b"word%d\r\n" % i for i in range(100000)),
+    }
+    for name, data in lists.items():
+        with Game(exe, data) as game:
+            check(f"{name}: started within 5 s", time.monotonic() - game.started < 5)
+            for _ in range(3):
+                game.press("New Game")
+                check(f"{name}: the board answers", len(game.slots()), 12)
+            check(f"{name}: no message", game.message(), None)
+            check(f"{name}: the file is unchanged", game.settings() == data)
+
+
+def missing_and_corrupt_sounds_without_audio(exe):
+    corrupt = b"RIFF\xff\xff\xff\x7fWAVEfmt \x10\0\0\0" + os.urandom(4096)
+    for sounds in (False, corrupt):
+        with Game(exe, b"Wax\r\n", sounds) as game:
+            for letters, message in (("BCDEFGHIJKLM", "You Have Lost The Game"), ("WAX", "You Have Won The Game.")):
+                game.press("New Game", *letters)
+                game.answer(message)
+                wait_for("the board to clear", lambda: game.slots() == ["no letter"] * 12)
+
+
+def main(exe):
+    failed = 0
+    cases = (a_game_edited_and_saved, hostile_word_lists, missing_and_corrupt_sounds_without_audio)
+    for case in cases:
+        try:
+            case(exe)
+            print(f"ok   {case.__name__}")
+        except AssertionError as failure:
+            failed += 1
+            print(f"FAIL {case.__name__}: {failure}")
+    print(f"{len(cases) - failed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))

@@ -1,0 +1,180 @@
+#include "fixture.h"
+
+#include "main_window/letter_slot.h"
+#include "main_window/list_view.h"
+#include "main_window/program_folder.h"
+#include "word_list/settings_file.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
+
+int ScriptedDesktop::show(const QString& text, int style, const QString& caption) {
+    texts.append(caption == QStringLiteral("Gibbetry") ? text : QStringLiteral("wrong caption"));
+    styles.append(style);
+    if (whileShown)
+        whileShown(text);
+    return answers.isEmpty() ? kAnswerOk : answers.takeFirst();
+}
+
+QString ScriptedDesktop::ask(const QString& prompt, const QString& caption,
+                             const QString& defaultText, QPoint topLeftTwips) {
+    askedAtTwips = topLeftTwips;
+    if (prompt != QStringLiteral("Enter New Word") || caption != QStringLiteral("Add Word") ||
+        !defaultText.isEmpty())
+        return QStringLiteral("wrong prompt");
+    return typed.isEmpty() ? QString() : typed.takeFirst();
+}
+
+void ScriptedDesktop::playToEnd(const QString& path) {
+    played.append(path);
+    if (whilePlaying)
+        whilePlaying();
+}
+
+float ScriptedDesktop::next() {
+    ++taken;
+    return values.isEmpty() ? 0.0f : values.takeFirst();
+}
+
+GameRun::GameRun() {
+    setProgramFolder(folder.path());
+    if (!folder.isValid() || settingsPath() != file(QStringLiteral("Settings")))
+        qFatal("the program would keep its files outside the test's folder");
+}
+
+GameRun::~GameRun() {
+    window.reset();
+    setProgramFolder({});
+}
+
+void GameRun::writeSettings(const QByteArray& bytes) const {
+    QFile out(file(QStringLiteral("Settings")));
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        qFatal("cannot write the test's Settings");
+}
+
+QByteArray GameRun::readSettings() const {
+    QFile in(file(QStringLiteral("Settings")));
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(none)");
+}
+
+frmMain& GameRun::start() {
+    window = std::make_unique<frmMain>(platform);
+    return *window;
+}
+
+frmMain& GameRun::deal(const QByteArray& word) {
+    writeSettings(word + "\r\n");
+    start().mnuStartGame->trigger();
+    return *window;
+}
+
+void GameRun::press(const char* letters) {
+    for (const char* letter = letters; *letter; ++letter)
+        window->cmdLetter[*letter - 'A']->click();
+}
+
+QByteArray GameRun::linesOf(const QStringList& words) {
+    QByteArray bytes;
+    for (const QString& word : words)
+        bytes += word.toLatin1() + "\r\n";
+    return bytes;
+}
+
+QByteArray defaultSettingsBytes() {
+    return "Internet\r\nComputer\r\nCorrupted\r\nWallaby\r\nCanister\r\nPresident\r\nChoice\r\n"
+           "Selective\r\nAdaptive\r\nIrony\r\nIndulge\r\nStorm\r\nDrain\r\nTree\r\nMallot\r\n"
+           "Chainmail\r\nMountain\r\nMystic\r\nHollywood\r\nMusic\r\nCandle\r\nCorn\r\nWash\r\n"
+           "Right\r\nRich\r\nBedding\r\nBorder\r\nNewlywed\r\nTelevision\r\nOlive\r\nWax\r\n"
+           "Fake\r\nPhonics\r\nSilver\r\nSting\r\n";
+}
+
+QStringList slotCaptions(const frmMain& window) {
+    QStringList captions;
+    for (const LetterSlot* slot : window.lblLetter)
+        captions.append(slot->caption());
+    return captions;
+}
+
+QStringList slotTags(const frmMain& window) {
+    QStringList tags;
+    for (const LetterSlot* slot : window.lblLetter)
+        tags.append(slot->tag());
+    return tags;
+}
+
+QString shownPieces(const frmMain& window) {
+    QString shown;
+    for (const QLabel* piece : window.figure())
+        shown += piece->isHidden() ? u'0' : u'1';
+    return shown;
+}
+
+QString stage(int misses) {
+    return QString(misses, u'1') + QString(12 - misses, u'0');
+}
+
+QStringList listRows(const ListView& list) {
+    QStringList rows;
+    for (int k = 1; k <= list.count(); ++k)
+        rows.append(list.text(k));
+    return rows;
+}
+
+// The board in one line, so that a difference reads at a glance; empty when it is as expected.
+static QString boardDifference(const frmMain& window, bool design) {
+    QString state = QStringLiteral("menus %1%2 timer %3 pieces %4 ")
+                        .arg(window.mnuStartGame->isEnabled())
+                        .arg(window.mnuStopGame->isEnabled())
+                        .arg(window.Timer1->isActive())
+                        .arg(shownPieces(window));
+    for (const QPushButton* button : window.cmdLetter)
+        state += button->isEnabled() ? u'1' : u'0';
+    state += u' ' + slotCaptions(window).join(u',') + u'|' + slotTags(window).join(u',');
+    const QString expected =
+        design ? QStringLiteral("menus 10 timer 1 pieces %1 %2 A,A,A,A,A,A,,A,A,A,A,A|%3")
+                     .arg(stage(12), QString(26, u'1'), QString(11, u','))
+               : QStringLiteral("menus 10 timer 0 pieces %1 %2  , , , , , , , , , , , |%3")
+                     .arg(stage(0), QString(26, u'0'), QStringList(12, "-").join(u','));
+    return state == expected ? QString() : state + QStringLiteral(" instead of ") + expected;
+}
+
+QString noGameDifference(const frmMain& window) {
+    return boardDifference(window, false);
+}
+
+QString designBoardDifference(const frmMain& window) {
+    return boardDifference(window, true);
+}
+
+void whenModal(const std::function<void(QWidget&)>& whileUp) {
+    QTimer::singleShot(0, qApp, [whileUp] {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        QTimer::singleShot(5000, modal, [modal] { modal->hide(); });
+        whileUp(*modal);
+    });
+}
+
+FileSizeLimit::FileSizeLimit(long bytes) {
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    saved_ = static_cast<long>(limit.rlim_cur);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+void FileSizeLimit::lift() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(saved_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}

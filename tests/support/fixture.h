@@ -1,0 +1,88 @@
+#pragma once
+
+#include "about/shell.h"
+#include "game/random_source.h"
+#include "game/sound_player.h"
+#include "main_window/frm_main.h"
+#include "main_window/input_box.h"
+#include "main_window/message_box.h"
+#include "main_window/platform.h"
+
+#include <QTemporaryDir>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class ListView;
+
+// The desktop as a script: it records every message, sound and link, answers messages from
+// `answers` (OK once they run out), types `typed` into the input box ("" once they run out) and
+// deals from `values` (0 once they run out).
+struct ScriptedDesktop final : MessageBox, InputBox, SoundPlayer, RandomSource, Shell {
+    QStringList texts, typed, played;
+    QList<int> styles, answers;
+    QList<float> values;
+    int taken = 0;
+    QPoint askedAtTwips;
+    QList<QUrl> opened;
+    std::function<void(const QString&)> whileShown; // looks at the board while a message is up
+    std::function<void()> whilePlaying;
+
+    int show(const QString& text, int style, const QString& caption) override;
+    QString ask(const QString& prompt, const QString& caption, const QString& defaultText,
+                QPoint topLeftTwips) override;
+    void playToEnd(const QString& path) override;
+    float next() override;
+    void open(const QUrl& address) override { opened.append(address); }
+};
+
+// One run of the program for one test: a fresh program folder, the scripted desktop, and the
+// board. It stops the test before the program starts when the program would keep its files
+// anywhere but in that folder.
+struct GameRun {
+    GameRun();
+    ~GameRun();
+    QTemporaryDir folder;
+    ScriptedDesktop desktop;
+    Platform platform{desktop, desktop, desktop, desktop, desktop};
+    std::unique_ptr<frmMain> window;
+
+    QString file(const QString& name) const { return folder.filePath(name); }
+    void writeSettings(const QByteArray& bytes) const;
+    void writeWords(const QStringList& words) const { writeSettings(linesOf(words)); }
+    QByteArray readSettings() const;
+    // Starts the program on the folder as it stands; deals a one-word list; clicks letters.
+    frmMain& start();
+    frmMain& deal(const QByteArray& word);
+    void press(const char* letters);
+
+    static QByteArray linesOf(const QStringList& words);
+};
+
+// The default words as a first run writes them.
+QByteArray defaultSettingsBytes();
+// What the board shows; the pieces of the drawing that are up, in the order a game reveals them
+// ("111000000000"); how the board differs from the state the stop routine leaves, or from the
+// board as built (what a first run shows), empty when it matches.
+QStringList slotCaptions(const frmMain& window);
+QStringList slotTags(const frmMain& window);
+QString shownPieces(const frmMain& window);
+QString stage(int misses);
+QStringList listRows(const ListView& list);
+QString noGameDifference(const frmMain& window);
+QString designBoardDifference(const frmMain& window);
+
+// Runs `whileUp` once the next modal window is up. A modal that a failed check leaves open is
+// closed after a few seconds, so that no run ever hangs.
+void whenModal(const std::function<void(QWidget&)>& whileUp);
+
+// While it lives, a write that would take a file past the given size fails, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit() { lift(); }
+    void lift();
+
+private:
+    long saved_ = -1;
+};

@@ -1,0 +1,306 @@
+// The main window and a game on it, driven through its buttons and menus as a player drives it:
+// dealing, guessing, the drawing growing miss by miss, how a game ends, and how the program ends.
+
+#include "fixture.h"
+#include "main_window/letter_slot.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+QStringList numberedWords(int count) {
+    QStringList words;
+    for (int i = 1; i <= count; ++i)
+        words.append(QStringLiteral("w%1").arg(i));
+    return words;
+}
+
+// The word the slots hide, read back from their tags.
+QString dealtWord(const frmMain& window) {
+    QString word;
+    for (int i = 0; i < 12 && window.lblLetter[i]->caption() != QStringLiteral("-"); ++i)
+        word += window.lblLetter[i]->tag();
+    return word;
+}
+
+// The slots' captions written short: "_" for a hidden letter ("& ").
+QString board(const frmMain& window) {
+    return slotCaptions(window).join(QString()).replace(QStringLiteral("& "), QStringLiteral("_"));
+}
+
+// Misses in "Wax": eleven letters it does not hold.
+constexpr const char* kElevenMisses = "BCDEFGHIJKL";
+
+} // namespace
+
+class BoardTest : public QObject {
+    Q_OBJECT
+
+    std::optional<GameRun> run_;
+
+private slots:
+    void init() { run_.emplace(); }
+    void cleanup() { run_.reset(); }
+
+    void aDealLaysTheWordOutOneCharacterASlot_data() {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("tags");
+        QTest::newRow("Wax") << QByteArray("Wax") << "___---------"
+                             << "Wax---------";
+        QTest::newRow("12 letters") << QByteArray("Multifarious") << "____________"
+                                    << "Multifarious";
+        QTest::newRow("no button carries these")
+            << QByteArray("A 1-\xe9") << "_____-------" << QString::fromLatin1("A 1-\xe9-------");
+        QTest::newRow("13 letters stay blank")
+            << QByteArray("Unbelievables") << QString(12, u' ') << QString(12, u'-');
+        QTest::newRow("an empty row stays blank")
+            << QByteArray() << QString(12, u' ') << QString(12, u'-');
+    }
+    void aDealLaysTheWordOutOneCharacterASlot() {
+        QFETCH(QByteArray, word);
+        QFETCH(QString, shown);
+        QFETCH(QString, tags);
+        frmMain& window = run_->deal(word);
+        QCOMPARE(board(window), shown);
+        QCOMPARE(slotTags(window).join(QString()), tags);
+        // a game runs even when nothing was laid out
+        QVERIFY(!window.mnuStartGame->isEnabled() && window.mnuStopGame->isEnabled());
+        QVERIFY(window.Timer1->isActive());
+        QCOMPARE(shownPieces(window), stage(0));
+        for (QPushButton* letter : window.cmdLetter)
+            QVERIFY(letter->isEnabled());
+    }
+
+    void theDealPicksTheRowTheValueLandsOn_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QList<float>>("values");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("10 rows, 0.25 is 2.5: even") << 10 << QList<float>{0.25f} << "w2";
+        QTest::newRow("10 rows, 0.75 is 7.5: even") << 10 << QList<float>{0.75f} << "w8";
+        QTest::newRow("0 counts as row 1") << 10 << QList<float>{0.0f} << "w1";
+        QTest::newRow("10 rows, 0.95 is 9.5") << 10 << QList<float>{0.95f} << "w10";
+        QTest::newRow("11 rows: 11.5 and 50 miss")
+            << 11 << QList<float>{0.115f, 0.5f, 0.114f} << "w11";
+        QTest::newRow("1 row: 1.5 misses") << 1 << QList<float>{0.15f, 0.9f, 0.149f} << "w1";
+        QTest::newRow("1000 rows reach the last") << 1000 << QList<float>{0.9995f} << "w1000";
+        QTest::newRow("1001 rows reach the last") << 1001 << QList<float>{0.1001f} << "w1001";
+        QTest::newRow("1500 rows: beyond misses")
+            << 1500 << QList<float>{0.1501f, 0.15f} << "w1500";
+    }
+    void theDealPicksTheRowTheValueLandsOn() {
+        QFETCH(int, rows);
+        QFETCH(QList<float>, values);
+        QFETCH(QString, word);
+        run_->writeWords(numberedWords(rows));
+        run_->desktop.values = values;
+        const int attempts = int(values.size());
+        run_->start().Command1->click();
+        QCOMPARE(dealtWord(*run_->window), word);
+        QCOMPARE(run_->desktop.taken, attempts);
+        QVERIFY(run_->desktop.texts.isEmpty());
+    }
+
+    void everyRunDealsTheSameWords() {
+        run_->writeWords(numberedWords(35));
+        FixedStartRandom random;
+        Platform platform{run_->desktop, run_->desktop, run_->desktop, random, run_->desktop};
+        frmMain window(platform);
+        QStringList words;
+        for (int i = 0; i < 5; ++i) {
+            window.Command1->click();
+            words.append(dealtWord(window));
+        }
+        QCOMPARE(words, (QStringList{"w8", "w25", "w23", "w4", "w3"}));
+        for (int i = 0; i < 100'000; ++i) {
+            const float r = random.next(); // 24 bits over 2^24: exact, below 1
+            QVERIFY(r >= 0.0f && r < 1.0f && r * 16777216.0f == std::floor(r * 16777216.0f));
+        }
+    }
+
+    void anEmptyListSaysSoAndStartsNoGame() {
+        run_->writeSettings({});
+        run_->start().mnuStartGame->trigger();
+        QCOMPARE(run_->desktop.texts, QStringList{"The Words List Is Empty."});
+        QCOMPARE(run_->desktop.styles, QList<int>{kStyleExclamation});
+        QCOMPARE(noGameDifference(*run_->window), QString());
+        QCOMPARE(run_->desktop.taken, 0);
+    }
+
+    void newGameDuringAGameStartsAfreshAndStopEndsIt() {
+        run_->writeWords({"Wax", "Ox"});
+        run_->desktop.values = {0.0f, 0.2f};
+        frmMain& window = run_->start();
+        window.Command1->click();
+        run_->press("WQ");
+        QCOMPARE(window.MissCount, qint16(1));
+        window.Command1->click();
+        QCOMPARE(dealtWord(window), QStringLiteral("Ox"));
+        QCOMPARE(window.MissCount, qint16(0));
+        QCOMPARE(shownPieces(window), stage(0));
+        QVERIFY(window.cmdLetter['W' - 'A']->isEnabled());
+        run_->press("OX"); // the slots "Wax" used are spare again, and count as complete
+        QCOMPARE(run_->desktop.texts, QStringList{"You Have Won The Game."});
+        window.Command1->click();
+        run_->press("Q");
+        window.mnuStopGame->trigger();
+        QCOMPARE(noGameDifference(window), QString());
+        QCOMPARE(window.MissCount, qint16(1)); // kept until the next deal
+    }
+
+    void eachMissShowsExactlyItsStage() {
+        frmMain& window = run_->deal("Wax");
+        for (int miss = 1; miss <= 11; ++miss) {
+            run_->press(QByteArray(1, kElevenMisses[miss - 1]).constData());
+            QCOMPARE(window.MissCount, qint16(miss));
+            QCOMPARE(shownPieces(window), stage(miss));
+            run_->press(miss == 1 ? "W" : miss == 2 ? "A" : "");
+            QCOMPARE(shownPieces(window), stage(miss)); // a hit changes no picture
+        }
+        QVERIFY(run_->desktop.texts.isEmpty()); // eleven misses are allowed
+    }
+
+    void anEndShowsItsMessageThenPlaysItsSoundThenClears_data() {
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<QByteArray>("letters");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("misses");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("the last letter wins, even at 11 misses")
+            << QByteArray("Wallaby") << QByteArray("CDEFGHIJKMNWLABY") << "You Have Won The Game."
+            << "WALLABY-----" << 11 << "win.wav";
+        QTest::newRow("the 12th miss loses, a letter still hidden")
+            << QByteArray("Internet") << QByteArray("NTBCDFGHJKLMOP") << "You Have Lost The Game"
+            << "_NT__N_T----" << 12 << "lose.wav";
+        QTest::newRow("a word no button can finish is lost")
+            << QByteArray("Ab c") << QByteArray("ABCDEFGHIJKLMNO") << "You Have Lost The Game"
+            << "AB_C--------" << 12 << "lose.wav";
+    }
+    void anEndShowsItsMessageThenPlaysItsSoundThenClears() {
+        QFETCH(QByteArray, word);
+        QFETCH(QByteArray, letters);
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QFETCH(int, misses);
+        QFETCH(QString, sound);
+        frmMain& window = run_->deal(word);
+        run_->press(letters.chopped(1).constData());
+        QVERIFY(run_->desktop.texts.isEmpty());
+        QStringList order;
+        run_->desktop.whileShown = [&](const QString&) {
+            order << "message" << board(window) << shownPieces(window);
+        };
+        run_->desktop.whilePlaying = [&] {
+            order << "sound" << board(window) << shownPieces(window);
+        };
+        connect(
+            window.mnuStartGame, &QAction::changed, &window, [&] { order << "cleared"; },
+            Qt::SingleShotConnection);
+        run_->press(letters.right(1).constData());
+        QCOMPARE(order, (QStringList{"message", shown, stage(misses), "sound", shown, stage(misses),
+                                     "cleared"}));
+        QCOMPARE(run_->desktop.texts, QStringList{message});
+        QCOMPARE(run_->desktop.styles, QList<int>{kStyleInformation});
+        QCOMPARE(run_->desktop.played, QStringList{run_->file(sound)});
+        QCOMPARE(noGameDifference(window), QString());
+        QCOMPARE(window.MissCount, qint16(misses));
+    }
+
+    void tabRunsFromThePaneThroughZToAThenNewGame() {
+        frmMain& window = run_->start(); // a first run: every letter button is enabled
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), window.Picture1);
+        QList<QWidget*> expected;
+        for (int i = 25; i >= 0; --i)
+            expected.append(window.cmdLetter[i]);
+        for (QWidget* next : expected << window.Command1 << window.Picture1) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void anAmpersandMarksTheNextCharacter_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("underlined");
+        QTest::newRow("hidden letter") << "& "
+                                       << " " << 0;
+        QTest::newRow("revealed") << "N"
+                                  << "N" << -1;
+        QTest::newRow("doubled ampersand") << "&&x"
+                                           << "&x" << -1;
+        QTest::newRow("second of two marks") << "a&b&c"
+                                             << "abc" << 1;
+        QTest::newRow("trailing ampersand") << "A&"
+                                            << "A" << -1;
+    }
+    void anAmpersandMarksTheNextCharacter() {
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        QFETCH(int, underlined);
+        const LetterSlot::Shown display = LetterSlot::shown(caption);
+        QCOMPARE(display.text, text);
+        QCOMPARE(display.underlined, underlined);
+    }
+
+    void aHiddenLetterShowsAsAnUnderlinedBlankInsideTheWindow() {
+        frmMain& window = run_->deal("Wax");
+        LetterSlot* slot = window.lblLetter[3];
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // bright pixels of the slot, row by row, as the screen shows them
+        auto brightRows = [&] {
+            QCoreApplication::processEvents();
+            const QPoint client = window.centralWidget()->mapTo(&window, QPoint());
+            const QImage image = window.screen()
+                                     ->grabWindow(window.winId())
+                                     .toImage()
+                                     .copy(QRect(client, window.centralWidget()->size()));
+            QList<int> rows;
+            for (int y = slot->y(); y < image.height(); ++y) {
+                int bright = 0;
+                for (int x = slot->x(); x < slot->x() + slot->width(); ++x)
+                    bright += qGray(image.pixel(x, y)) > 128;
+                rows.append(bright);
+            }
+            return rows;
+        };
+        window.mnuStopGame->trigger();
+        QCOMPARE(brightRows(), QList<int>(brightRows().size(), 0)); // a blank shows nothing
+        slot->setCaption(QStringLiteral("& "));
+        const QList<int> mark = brightRows();
+        const auto firstLit = std::find_if(mark.begin(), mark.end(), [](int n) { return n > 0; });
+        QVERIFY2(firstLit != mark.end(), "the mark is not on the board");
+        QVERIFY(firstLit - mark.begin() > slot->height() / 2); // a line low down, not a dash
+        QVERIFY(*std::max_element(mark.begin(), mark.end()) >= 15);
+    }
+
+    void quittingEndsTheProgramAndTakesEveryWindowWithIt_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Quit Game") << true;
+        QTest::newRow("close button") << false;
+    }
+    void quittingEndsTheProgramAndTakesEveryWindowWithIt() {
+        QFETCH(bool, byMenu);
+        frmMain& window = run_->start();
+        QWidget other; // stands for a window without an owner, such as the About box
+        window.show();
+        other.show();
+        QTimer::singleShot(0, &window,
+                           [&] { byMenu ? window.mnuExit->trigger() : void(window.close()); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!window.isVisible() && !other.isVisible());
+    }
+};
+
+QTEST_MAIN(BoardTest)
+#include "test_board.moc"

@@ -1,0 +1,215 @@
+// The real desktop behind the game: its message box, input box and sound player, the About box,
+// and how each window looks, pixel for pixel, against the pictures approved for it.
+
+#include "about/frm_about.h"
+#include "about/link_label.h"
+#include "fixture.h"
+#include "game/multimedia_sound.h"
+#include "main_window/desktop_platform.h"
+#include "main_window/twips.h"
+#include "word_list/frm_words.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QList<frmAbout*> aboutBoxes() {
+    QList<frmAbout*> boxes;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<frmAbout*>(window); box && box->isVisible())
+            boxes.append(box);
+    }
+    return boxes;
+}
+
+bool centredOnScreen(const QWidget& box) {
+    const QPoint offset =
+        box.frameGeometry().center() - QGuiApplication::primaryScreen()->geometry().center();
+    return offset.manhattanLength() <= 2;
+}
+
+// How many pixels of the window differ from its approved picture (tests/approved/NAME.png).
+// Set GIBBETRY_APPROVE=DIR to write what the window shows there, to look at or to approve.
+qsizetype differingPixels(QWidget& window, const QString& name) {
+    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (const QByteArray out = qgetenv("GIBBETRY_APPROVE"); !out.isEmpty())
+        shown.save(QFile::decodeName(out) + u'/' + name + QStringLiteral(".png"));
+    const QImage approved =
+        QImage(QStringLiteral(GIBBETRY_APPROVED "/") + name + QStringLiteral(".png"))
+            .convertToFormat(QImage::Format_RGB32);
+    if (approved.size() != shown.size())
+        return shown.width() * shown.height();
+    qsizetype differing = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            differing += shown.pixel(x, y) != approved.pixel(x, y);
+    }
+    return differing;
+}
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+    std::optional<GameRun> run_;
+
+    frmAbout& openAbout() {
+        run_->window->mnuabout->trigger();
+        return *aboutBoxes().value(0);
+    }
+
+private slots:
+    void init() {
+        run_.emplace();
+        run_->writeWords({"Wax", "Corn", "Tree", "Wash", "Rich"});
+    }
+    void cleanup() {
+        run_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    }
+
+    void theMessageBoxShowsItsStyleAndAnswersWithTheButtonPressed_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("key"); // 0: the button below is clicked
+        QTest::addColumn<QMessageBox::StandardButton>("press");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::addColumn<QMessageBox::StandardButtons>("buttons");
+        QTest::addColumn<int>("answer");
+        const auto retryCancel = QMessageBox::Retry | QMessageBox::Cancel;
+        QTest::newRow("48, OK") << 48 << 0 << QMessageBox::Ok << QMessageBox::Warning
+                                << QMessageBox::StandardButtons(QMessageBox::Ok) << 1;
+        QTest::newRow("53, Retry")
+            << 53 << 0 << QMessageBox::Retry << QMessageBox::Warning << retryCancel << 4;
+        QTest::newRow("53, Cancel")
+            << 53 << 0 << QMessageBox::Cancel << QMessageBox::Warning << retryCancel << 2;
+        QTest::newRow("53, Enter retries") << 53 << int(Qt::Key_Return) << QMessageBox::NoButton
+                                           << QMessageBox::Warning << retryCancel << 4;
+        QTest::newRow("53, Esc cancels") << 53 << int(Qt::Key_Escape) << QMessageBox::NoButton
+                                         << QMessageBox::Warning << retryCancel << 2;
+        QTest::newRow("64, OK") << 64 << 0 << QMessageBox::Ok << QMessageBox::Information
+                                << QMessageBox::StandardButtons(QMessageBox::Ok) << 1;
+    }
+    void theMessageBoxShowsItsStyleAndAnswersWithTheButtonPressed() {
+        QFETCH(int, style);
+        QFETCH(int, key);
+        QFETCH(QMessageBox::StandardButton, press);
+        QFETCH(QMessageBox::Icon, icon);
+        QFETCH(QMessageBox::StandardButtons, buttons);
+        QFETCH(int, answer);
+        QString seen;
+        whenModal([&](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            QVERIFY(box);
+            seen = box->windowTitle() + u'|' + box->text();
+            QCOMPARE(box->icon(), icon);
+            QCOMPARE(box->standardButtons(), buttons);
+            if (key != 0)
+                QTest::keyClick(box, Qt::Key(key));
+            else
+                box->button(press)->click();
+        });
+        QCOMPARE(QtMessageBox().show(QStringLiteral("Save Unsuccessful"), style,
+                                     QStringLiteral("Gibbetry")),
+                 answer);
+        QCOMPARE(seen, QStringLiteral("Gibbetry|Save Unsuccessful"));
+    }
+
+    void theInputBoxGivesWhatWasTypedOrNothingOnCancel() {
+        for (const bool ok : {true, false}) {
+            QString seen;
+            whenModal([&](QWidget& modal) {
+                auto* box = qobject_cast<QInputDialog*>(&modal);
+                QVERIFY(box);
+                seen = box->windowTitle() + u'|' + box->labelText() + u'|' + box->textValue();
+                QCOMPARE(box->pos(), QPoint(100, 60));
+                QTest::keyClicks(box->findChild<QLineEdit*>(), QStringLiteral("Wax"));
+                QTest::keyClick(box, ok ? Qt::Key_Return : Qt::Key_Escape);
+            });
+            QCOMPARE(QtInputBox().ask(QStringLiteral("Enter New Word"), QStringLiteral("Add Word"),
+                                      QStringLiteral("x"), QPoint(1500, 900)),
+                     ok ? QStringLiteral("Wax") : QString());
+            QCOMPARE(seen, QStringLiteral("Add Word|Enter New Word|x"));
+        }
+    }
+
+    void soundsAlwaysReturnAndTheGameFindsItsPlayerBesideIt() {
+        const QString win = QStringLiteral(GIBBETRY_ASSETS "/win.wav");
+        QVERIFY(waveLength(win) > 500ms && waveLength(win) < 2s);
+        QVERIFY(waveLength(QStringLiteral(GIBBETRY_ASSETS "/lose.wav")) > 500ms);
+        QFile junk(run_->file("junk.wav"));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("RIFF\x10\0\0\0WAVEdata\xff\xff\xff\xff", 20);
+        junk.close();
+        QCOMPARE(waveLength(junk.fileName()), std::nullopt);
+        QCOMPARE(waveLength(run_->file("missing.wav")), std::nullopt);
+        QVERIFY(DesktopSound(QStringLiteral(GIBBETRY_MODULE_FOLDER)).moduleLoaded());
+        DesktopSound withoutModule(run_->folder.path());
+        QVERIFY(!withoutModule.moduleLoaded());
+        withoutModule.playToEnd(win); // the beep
+        // Whatever the file, playing it returns: the machine here has no audio output.
+        QElapsedTimer clock;
+        clock.start();
+        for (const QString& path : {win, junk.fileName(), run_->file("missing.wav")})
+            MultimediaSound().playToEnd(path);
+        QVERIFY(clock.elapsed() < 5000);
+    }
+
+    void theAboutBoxComesOnceCentredAndItsLinksOpenTheirAddresses() {
+        run_->start().show();
+        openAbout().move(10, 10); // a box dragged aside is brought back, not made again
+        frmAbout& box = openAbout();
+        QCOMPARE(aboutBoxes().size(), 1);
+        QCOMPARE(box.parentWidget(), nullptr);
+        QVERIFY(!centredOnScreen(box));
+        QTest::mouseClick(box.Label5, Qt::LeftButton);
+        QTest::mouseClick(box.Label4, Qt::LeftButton);
+        QTest::mouseClick(box.Label7, Qt::LeftButton);
+        QTest::mouseClick(box.Label2, Qt::LeftButton);
+        QCOMPARE(run_->desktop.opened, (QList<QUrl>{QUrl("mailto:support@gibbetry.example"),
+                                                    QUrl("https://gibbetry.example/"),
+                                                    QUrl("mailto:support@gibbetry.example")}));
+        // The pointer is set for the whole program and stays: set, not stacked once a click.
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+        QGuiApplication::restoreOverrideCursor();
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(box.Label7->cursor().pixmap().size(), QSize(32, 32));
+        run_->window->Command1->click(); // the game stays playable with the box open
+        QVERIFY(run_->window->mnuStopGame->isEnabled());
+        box.cmdOK->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(aboutBoxes().isEmpty());
+        QVERIFY(centredOnScreen(openAbout()));
+    }
+
+    void eachWindowOfTheRealDesktopLooksAsApproved() {
+        QFile::remove(run_->file("Settings")); // a first run: the board as built, every piece up
+        DesktopPlatform desktop;
+        frmMain window(desktop.platform());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(differingPixels(window, QStringLiteral("board")), 0);
+        QCOMPARE(differingPixels(*window.mnuFile, QStringLiteral("file_menu")), 0);
+        window.wordsWindow().cmdClose->click(); // loads the first run's words
+        QCOMPARE(differingPixels(window.wordsWindow(), QStringLiteral("editor")), 0);
+        window.mnuabout->trigger();
+        QCOMPARE(differingPixels(*aboutBoxes().value(0), QStringLiteral("about")), 0);
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "test_desktop.moc"

@@ -1,0 +1,352 @@
+// The word list: how Settings becomes the rows the editor shows, the first run, the editor's
+// buttons, and saving, which never costs the player the list that was in the file.
+
+#include "fixture.h"
+#include "main_window/list_view.h"
+#include "main_window/twips.h"
+#include "word_list/frm_saving.h"
+#include "word_list/frm_words.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStringDecoder>
+#include <QTest>
+#include <sys/stat.h>
+
+namespace {
+
+const QStringList kSix = {"One", "Two", "Three", "Four", "Five", "Six"};
+
+// The list as the view shows it: each row's word and length.
+QStringList shownRows(const ListView& list) {
+    QStringList rows;
+    const QAbstractItemModel* model = list.model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        rows.append(model->index(row, 0).data().toString() + u'|' +
+                    model->index(row, 1).data().toString());
+    return rows;
+}
+
+QStringList withLengths(const QStringList& words) {
+    QStringList rows;
+    for (const QString& word : words)
+        rows.append(word + u'|' + QString::number(word.size()));
+    return rows;
+}
+
+void clickRow(ListView& list, int index) {
+    const QRect row = list.visualRect(list.model()->index(index - 1, 0));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
+}
+
+QByteArray numberedLines(int count) {
+    QByteArray bytes;
+    for (int i = 1; i <= count; ++i)
+        bytes += "word" + QByteArray::number(i) + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class WordListTest : public QObject {
+    Q_OBJECT
+
+    std::optional<GameRun> run_;
+
+    QStringList filesInFolder() const {
+        return QDir(run_->folder.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System);
+    }
+
+    frmWords& editorOn(const QByteArray& settings) {
+        run_->writeSettings(settings);
+        return run_->start().wordsWindow();
+    }
+
+    // Opens the editor from the menu, as the player does, and runs `whileOpen` while it is up.
+    void inEditor(const std::function<void(frmWords&)>& whileOpen) {
+        bool ran = false;
+        whenModal([&](QWidget& modal) {
+            auto* editor = qobject_cast<frmWords*>(&modal);
+            QVERIFY(editor);
+            ran = true;
+            whileOpen(*editor);
+        });
+        run_->window->mnuEditWordsList->trigger();
+        QVERIFY(ran);
+    }
+
+private slots:
+    void init() { run_.emplace(); }
+    void cleanup() { run_.reset(); }
+
+    void eachLineOfTheFileIsARowAsItStands_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("final CR LF adds no row")
+            << QByteArray("Wax\r\nCorn\r\n") << QStringList{"Wax|3", "Corn|4"};
+        QTest::newRow("last line without its end")
+            << QByteArray("Wax\r\nCorn") << QStringList{"Wax|3", "Corn|4"};
+        QTest::newRow("blank line")
+            << QByteArray("Wax\r\n\r\nCorn\r\n") << QStringList{"Wax|3", "|0", "Corn|4"};
+        QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{"|0"};
+        QTest::newRow("Linux line ends") << QByteArray("a\nb\n") << QStringList{"a|1", "b|1"};
+        QTest::newRow("mixed line ends")
+            << QByteArray("a\r\nb\nc\rd\r") << QStringList{"a|1", "b|1", "c|1", "d|1"};
+        QTest::newRow("CR CR LF is a line and an empty one")
+            << QByteArray("a\r\r\nb") << QStringList{"a|1", "|0", "b|1"};
+        QTest::newRow("LF CR is two line ends")
+            << QByteArray("a\n\rb") << QStringList{"a|1", "|0", "b|1"};
+        QTest::newRow("blanks, case, repeats and long lines kept")
+            << QByteArray("  Wax \r\nWAX\r\nwax\r\nAntidisestablishmentarianism\r\n")
+            << QStringList{"  Wax |6", "WAX|3", "wax|3", "Antidisestablishmentarianism|28"};
+        // Windows-1252 as the system's own converter reads it; its five unassigned bytes keep
+        // their own value.
+        QByteArray bytes;
+        for (int byte = 0x80; byte <= 0xFF; ++byte)
+            bytes.append(static_cast<char>(byte));
+        QString text = QStringDecoder("windows-1252").decode(bytes);
+        for (int unassigned : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+            text[unassigned - 0x80] = QChar(unassigned);
+        QTest::newRow("the code page's characters")
+            << bytes << QStringList{text + u'|' + QString::number(bytes.size())};
+    }
+    void eachLineOfTheFileIsARowAsItStands() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, rows);
+        run_->writeSettings(bytes);
+        QCOMPARE(shownRows(run_->start().lstWords()), rows);
+        QCOMPARE(noGameDifference(*run_->window), QString());
+        QCOMPARE(run_->readSettings(), bytes);
+    }
+
+    void aStartLoadsTheListOrLeavesTheFolderAlone_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QStringList>("files");
+        const QStringList settings{"Settings"};
+        QTest::newRow("a first run writes the defaults") << "missing" << 0 << settings;
+        QTest::newRow("the next start reads them") << "defaults" << 35 << settings;
+        QTest::newRow("a folder named Settings") << "folder" << 0 << settings;
+        QTest::newRow("a pipe does not hang the start") << "pipe" << 0 << settings;
+        QTest::newRow("a dangling link is not missing") << "dangling link" << 0 << settings;
+        QTest::newRow("no read permission") << "unreadable" << 0 << settings;
+        QTest::newRow("a first run, read-only folder") << "read-only folder" << 0 << QStringList();
+        QTest::newRow("a first run on a full disk") << "full disk" << 0 << QStringList();
+    }
+    void aStartLoadsTheListOrLeavesTheFolderAlone() {
+        QFETCH(QString, folder);
+        QFETCH(int, rows);
+        QFETCH(QStringList, files);
+        const QString settings = run_->file(QStringLiteral("Settings"));
+        const QByteArray mine = "Mine\r\nAll mine\r\n";
+        if (folder == "defaults" || folder == "unreadable")
+            run_->writeSettings(folder == "defaults" ? defaultSettingsBytes() : mine);
+        QFile::setPermissions(settings, {}); // where there is one
+        if (folder == "folder")
+            QDir(run_->folder.path()).mkdir(QStringLiteral("Settings"));
+        if (folder == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+        if (folder == "dangling link")
+            QVERIFY(QFile::link(run_->file(QStringLiteral("elsewhere")), settings));
+        if (folder == "read-only folder")
+            QFile::setPermissions(run_->folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        std::optional<FileSizeLimit> fullDisk;
+        if (folder == "full disk")
+            fullDisk.emplace(100);
+        if (folder == "defaults")
+            QFile::setPermissions(settings, QFile::ReadOwner);
+        run_->start();
+        fullDisk.reset();
+        QFile::setPermissions(run_->folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(settings, QFile::ReadOwner | QFile::WriteOwner);
+
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Gibbetry"));
+        QCOMPARE(filesInFolder(), files);
+        QVERIFY(run_->desktop.texts.isEmpty());
+        const ListView& list = run_->window->lstWords();
+        QCOMPARE(list.count(), rows);
+        if (rows > 0) {
+            QCOMPARE(GameRun::linesOf(listRows(list)), defaultSettingsBytes());
+            QCOMPARE(noGameDifference(*run_->window), QString());
+            // the load sets Word to the view's width less 1050 twips, and Length to 400
+            QCOMPARE(list.header()->sectionSize(0), px(list.width() * kTwipsPerPixel - 1050));
+            QCOMPARE(list.header()->sectionSize(1), px(400));
+            return;
+        }
+        // Whatever the load could not read stays as it was, and the board as built stays up.
+        QCOMPARE(designBoardDifference(*run_->window), QString());
+        QCOMPARE(list.header()->sectionSize(0), px(720));
+        QCOMPARE(run_->window->Picture1->accessibleName(),
+                 QStringLiteral("Gallows drawing, 12 of 12 pieces shown"));
+        if (folder == "missing" || folder == "unreadable")
+            QCOMPARE(run_->readSettings(), folder == "missing" ? defaultSettingsBytes() : mine);
+        if (folder == "folder")
+            QVERIFY(QFileInfo(settings).isDir());
+    }
+
+    void addingTakesUpToTwelveCharactersAsTypedAndSaveKeepsThem() {
+        run_->writeWords(kSix);
+        run_->start().move(150, 100); // room around the board for the larger editor
+        run_->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(run_->window.get()));
+        run_->desktop.typed = {"Twelve chars", "Thirteen char", " ",
+                               "One",          "Caf\u00e9",     "\u0141\u00f3d\u017a",
+                               "two\nlines",   "two\rlines",    ""};
+        const QStringList added = {"Twelve chars", " ", "One", QString::fromUtf8("Café")};
+        inEditor([&](frmWords& editor) {
+            // the editor opens over the board, and the box it asks in at its own corner
+            QVERIFY((editor.geometry().center() - run_->window->geometry().center())
+                        .manhattanLength() <= 2);
+            for (int i = 0; i < 10; ++i)
+                QTest::mouseClick(editor.cmdAdd, Qt::LeftButton);
+            QCOMPARE(run_->desktop.askedAtTwips, editor.frameGeometry().topLeft() * kTwipsPerPixel);
+            QCOMPARE(shownRows(*editor.lstWords), withLengths(kSix + added));
+            QVERIFY(!editor.lstWords->visualRect(editor.lstWords->model()->index(9, 0)).isEmpty());
+            QCOMPARE(run_->desktop.texts, QStringList(4, "Can't Add Word"));
+            QCOMPARE(run_->desktop.styles, QList<int>(4, kStyleExclamation));
+            QTest::mouseClick(editor.cmdSave, Qt::LeftButton);
+            QTest::mouseClick(editor.cmdClose, Qt::LeftButton);
+        });
+        QCOMPARE(run_->desktop.texts.last(), QStringLiteral("Save Successful"));
+        QCOMPARE(listRows(run_->window->lstWords()), kSix + added);
+        QCOMPARE(run_->readSettings(), QByteArray("One\r\nTwo\r\nThree\r\nFour\r\nFive\r\nSix\r\n"
+                                                  "Twelve chars\r\n \r\nOne\r\nCaf\xe9\r\n"));
+    }
+
+    void removeTakesTheSelectedWordButNeverGoesBelowFive() {
+        frmWords& editor = editorOn(GameRun::linesOf(kSix + QStringList{"Seven"}));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QTest::mouseClick(editor.cmdRemove, Qt::LeftButton); // nothing selected yet
+        QCOMPARE(editor.lstWords->count(), 7);
+        clickRow(*editor.lstWords, 3);
+        QTest::mouseClick(editor.cmdRemove, Qt::LeftButton);
+        clickRow(*editor.lstWords, 6);
+        QTest::mouseClick(editor.cmdRemove, Qt::LeftButton);
+        QCOMPARE(listRows(*editor.lstWords), (QStringList{"One", "Two", "Four", "Five", "Six"}));
+        QVERIFY(run_->desktop.texts.isEmpty());
+        clickRow(*editor.lstWords, 1);
+        QTest::mouseClick(editor.cmdRemove, Qt::LeftButton);
+        QCOMPARE(editor.lstWords->count(), 5);
+        QCOMPARE(run_->desktop.texts, QStringList{"Can't Remove Word"});
+        QCOMPARE(run_->desktop.styles, QList<int>{kStyleExclamation});
+    }
+
+    void closingDropsUnsavedEditsAndStopsTheGame_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Close button") << "button";
+        QTest::newRow("Esc") << "escape";
+        QTest::newRow("title bar") << "title bar";
+    }
+    void closingDropsUnsavedEditsAndStopsTheGame() {
+        QFETCH(QString, how);
+        run_->writeWords(kSix);
+        run_->start().Command1->click();
+        run_->press("Q");
+        QPointer<frmWords> old;
+        inEditor([&](frmWords& editor) {
+            old = &editor;
+            run_->desktop.typed = {"Extra"};
+            QTest::mouseClick(editor.cmdAdd, Qt::LeftButton);
+            if (how == "button")
+                QTest::mouseClick(editor.cmdClose, Qt::LeftButton);
+            else if (how == "escape")
+                QTest::keyClick(&editor, Qt::Key_Escape);
+            else
+                editor.close();
+        });
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(old.isNull());
+        QCOMPARE(listRows(run_->window->lstWords()), kSix);
+        QVERIFY(!run_->window->wordsWindow().isVisible());
+        QCOMPARE(noGameDifference(*run_->window), QString());
+    }
+
+    void aSaveWritesEveryRowOrLeavesTheOldFileAsItWas_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("cause"); // of a failure, or what happens on Retry
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QStringList>("messages");
+        const QByteArray extra = "Extra\r\n"; // the word the player adds first
+        const QStringList saved{"Save Successful"}, failed(2, "Save Unsuccessful");
+        QByteArray odd;
+        for (int byte = 0; byte < 256; ++byte)
+            odd += byte == '\r' || byte == '\n' ? QByteArray() : QByteArray(1, char(byte));
+        odd += "\r\n\r\n it's \"quoted\" \r\n";
+        const QByteArray defaults = defaultSettingsBytes(), most = numberedLines(32765);
+        QTest::newRow("the defaults") << defaults << "" << defaults + extra << saved;
+        QTest::newRow("every other byte as it was") << odd << "" << odd + extra << saved;
+        QTest::newRow("line ends become CR LF")
+            << QByteArray("Wax\nCorn\rTree") << "" << QByteArray("Wax\r\nCorn\r\nTree\r\n") + extra
+            << saved;
+        QTest::newRow("32766 rows, the most that fit") << most << "" << most + extra << saved;
+        QTest::newRow("one row more") << most + "one more\r\n"
+                                      << "" << most + "one more\r\n"
+                                      << failed;
+        QTest::newRow("full disk part-way") << defaults << "full disk" << defaults << failed;
+        QTest::newRow("room again on Retry") << defaults << "room on retry" << defaults + extra
+                                             << QStringList{"Save Unsuccessful", "Save Successful"};
+        QTest::newRow("file missing: not created")
+            << defaults << "missing" << QByteArray("(none)") << failed;
+        QTest::newRow("file read-only") << defaults << "read-only" << defaults << failed;
+    }
+    void aSaveWritesEveryRowOrLeavesTheOldFileAsItWas() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, cause);
+        QFETCH(QByteArray, after);
+        QFETCH(QStringList, messages);
+        frmWords& editor = editorOn(before);
+        run_->desktop.typed = {"Extra"};
+        editor.cmdAdd->click();
+        const QString settings = run_->file(QStringLiteral("Settings"));
+        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                          QFile::WriteUser | QFile::ReadGroup;
+        QFile::setPermissions(settings,
+                              cause == "read-only" ? QFile::ReadOwner | QFile::ReadUser : mode);
+        std::optional<FileSizeLimit> fullDisk;
+        if (cause == "full disk" || cause == "room on retry") {
+            for (int i = 0; cause == "full disk" && i < 3000; ++i)
+                editor.lstWords->append(QStringLiteral("Filler%1").arg(i));
+            fullDisk.emplace(200); // part of the first line fits
+        }
+        if (cause == "missing")
+            QFile::remove(settings);
+        run_->desktop.answers = {kAnswerRetry, kAnswerCancel};
+        int shown = 0, progress = -1, maximum = -1;
+        run_->desktop.whileShown = [&](const QString& text) {
+            const QList<frmSaving*> saving = editor.findChildren<frmSaving*>();
+            shown = int(saving.size()); // one saving window, however many tries
+            QVERIFY(shown == 1 && !saving[0]->isVisible());
+            progress = saving[0]->p1->value();
+            maximum = saving[0]->p1->maximum();
+            if (text == "Save Unsuccessful" && cause == "room on retry")
+                fullDisk.reset();
+        };
+        editor.cmdSave->click();
+        QCOMPARE(run_->desktop.texts, messages);
+        QCOMPARE(run_->desktop.styles.last(), messages.last() == "Save Successful"
+                                                  ? kStyleExclamation
+                                                  : kStyleExclamationRetryCancel);
+        QCOMPARE(run_->readSettings(), after);
+        QCOMPARE(shown, 1);
+        if (messages.last() == "Save Successful") {
+            QCOMPARE(progress, editor.lstWords->count());
+            QCOMPARE(maximum, editor.lstWords->count());
+            QCOMPARE(QFile::permissions(settings), mode);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(editor.findChildren<frmSaving*>().isEmpty());
+        // no temporary file is left behind
+        QCOMPARE(filesInFolder(), cause == "missing" ? QStringList() : QStringList{"Settings"});
+    }
+};
+
+QTEST_MAIN(WordListTest)
+#include "test_word_list.moc"
