@@ -213,44 +213,6 @@ private slots:
         QCOMPARE(window.MissCount, qint16(misses));
     }
 
-    void tabRunsFromThePaneThroughZToAThenNewGame() {
-        frmMain& window = run_->start(); // a first run: every letter button is enabled
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(QApplication::focusWidget(), window.Picture1);
-        QList<QWidget*> expected;
-        for (int i = 25; i >= 0; --i)
-            expected.append(window.cmdLetter[i]);
-        for (QWidget* next : expected << window.Command1 << window.Picture1) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
-    }
-
-    void anAmpersandMarksTheNextCharacter_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("underlined");
-        QTest::newRow("hidden letter") << "& "
-                                       << " " << 0;
-        QTest::newRow("revealed") << "N"
-                                  << "N" << -1;
-        QTest::newRow("doubled ampersand") << "&&x"
-                                           << "&x" << -1;
-        QTest::newRow("second of two marks") << "a&b&c"
-                                             << "abc" << 1;
-        QTest::newRow("trailing ampersand") << "A&"
-                                            << "A" << -1;
-    }
-    void anAmpersandMarksTheNextCharacter() {
-        QFETCH(QString, caption);
-        QFETCH(QString, text);
-        QFETCH(int, underlined);
-        const LetterSlot::Shown display = LetterSlot::shown(caption);
-        QCOMPARE(display.text, text);
-        QCOMPARE(display.underlined, underlined);
-    }
-
     void aHiddenLetterShowsAsAnUnderlinedBlankInsideTheWindow() {
         frmMain& window = run_->deal("Wax");
         LetterSlot* slot = window.lblLetter[3];
