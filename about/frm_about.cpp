@@ -111,15 +111,31 @@ frmAbout::frmAbout(Shell& shell)
 }
 
 void frmAbout::Form_Load() {
-    // Centred on the screen each time the box is made, frame and all where the window system
-    // already knows the frame.
     create();
+    centreOnScreen();
+}
+
+void frmAbout::centreOnScreen() {
+    // Centred frame and all, each time the box is made.
     const QMargins frame = windowHandle()->frameMargins();
+    centredWith_ = frame;
     const QRect area = QGuiApplication::primaryScreen()->geometry();
     const QSize outer = size().grownBy(frame);
     const float left = (static_cast<float>(area.width()) - static_cast<float>(outer.width())) / 2;
     const float top = (static_cast<float>(area.height()) - static_cast<float>(outer.height())) / 2;
     move(area.left() + qRound(left), area.top() + qRound(top));
+}
+
+bool frmAbout::event(QEvent* event) {
+    // A window manager frames the box only once it is up, by the time it is first activated at
+    // the latest: once the frame is known, the box is centred on it. A box the player moves stays
+    // where it was put.
+    const QEvent::Type type = event->type();
+    const bool placed =
+        type == QEvent::Move || type == QEvent::Show || type == QEvent::WindowActivate;
+    if (placed && windowHandle() && windowHandle()->frameMargins() != centredWith_)
+        centreOnScreen();
+    return QDialog::event(event);
 }
 
 void frmAbout::cmdOK_Click() {

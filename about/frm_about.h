@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 #include <QUrl>
 
 class QLabel;
@@ -38,9 +39,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    void centreOnScreen();
     void openLink(const QUrl& target);
 
     Shell& shell_;
+    // The frame the box was last centred with.
+    QMargins centredWith_{-1, -1, -1, -1};
 };

@@ -7,7 +7,7 @@
 namespace {
 constexpr float kDefaultColumnTwips = 720;
 constexpr int kNarrowestColumn = 8; // pixels
-}
+} // namespace
 
 ListView::ListView(QWidget* parent)
     : QTreeView(parent) {
@@ -20,6 +20,7 @@ ListView::ListView(QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false); // Length keeps the width it is given
     // Left to itself, the header works its smallest column out from the widest glyph of its
     // font, which takes longer than everything else the game does at start-up, and overrides
     // narrow widths set on purpose.
@@ -58,6 +59,8 @@ void ListView::setSubItem1(int index, const QString& value) {
 void ListView::remove(int index) {
     Q_ASSERT(index >= 1 && index <= count());
     model_.remove(index - 1);
+    // The view would select the next row: a word the player never chose.
+    clearSelection();
 }
 
 int ListView::selectedIndex() const {
@@ -65,19 +68,10 @@ int ListView::selectedIndex() const {
     return rows.isEmpty() ? 0 : rows.first().row() + 1;
 }
 
-void ListView::select(int index) {
-    setCurrentIndex(model_.index(index - 1, 0));
-}
-
 int ListView::widthTwips() const {
     return width() * kTwipsPerPixel;
 }
 
-float ListView::columnWidthTwips(int column) const {
-    return columnTwips_[column - 1];
-}
-
 void ListView::setColumnWidthTwips(int column, float twips) {
-    columnTwips_[column - 1] = twips;
     header()->resizeSection(column - 1, px(twips));
 }

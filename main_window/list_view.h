@@ -23,14 +23,10 @@ public:
 
     // 0 when no row is selected.
     int selectedIndex() const;
-    void select(int index);
 
     int widthTwips() const;
-    float columnWidthTwips(int column) const;
     void setColumnWidthTwips(int column, float twips);
 
 private:
     WordListModel model_;
-    // The widths as set; the last column may be drawn wider to fill the view.
-    float columnTwips_[2] = {};
 };

@@ -4,6 +4,7 @@
 #include "fixture.h"
 #include "main_window/list_view.h"
 #include "main_window/twips.h"
+#include "word_list/file_replace.h"
 #include "word_list/frm_saving.h"
 #include "word_list/frm_words.h"
 
@@ -56,6 +57,7 @@ class WordListTest : public QObject {
     Q_OBJECT
 
     std::optional<GameRun> run_;
+    const DiskSync realSync_ = diskSync();
 
     QStringList filesInFolder() const {
         return QDir(run_->folder.path())
@@ -181,6 +183,7 @@ private slots:
         // Whatever the load could not read stays as it was, and the board as built stays up.
         QCOMPARE(designBoardDifference(*run_->window), QString());
         QCOMPARE(list.header()->sectionSize(0), px(720));
+        QCOMPARE(list.header()->sectionSize(1), px(720));
         QCOMPARE(run_->window->Picture1->accessibleName(),
                  QStringLiteral("Gallows drawing, 12 of 12 pieces shown"));
         if (folder == "missing" || folder == "unreadable")
@@ -218,7 +221,7 @@ private slots:
                                                   "Twelve chars\r\n \r\nOne\r\nCaf\xe9\r\n"));
     }
 
-    void removeTakesTheSelectedWordButNeverGoesBelowFive() {
+    void removeTakesOnlyTheWordThePlayerSelectedAndEscKeepsTheEdits() {
         frmWords& editor = editorOn(GameRun::linesOf(kSix + QStringList{"Seven"}));
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -226,6 +229,9 @@ private slots:
         QCOMPARE(editor.lstWords->count(), 7);
         clickRow(*editor.lstWords, 3);
         QTest::mouseClick(editor.cmdRemove, Qt::LeftButton);
+        QTest::mouseClick(editor.cmdRemove, Qt::LeftButton); // the selection went with its word
+        QTest::keyClick(&editor, Qt::Key_Escape);            // the editor has no Cancel
+        QVERIFY(editor.isVisible());
         clickRow(*editor.lstWords, 6);
         QTest::mouseClick(editor.cmdRemove, Qt::LeftButton);
         QCOMPARE(listRows(*editor.lstWords), (QStringList{"One", "Two", "Four", "Five", "Six"}));
@@ -240,7 +246,6 @@ private slots:
     void closingDropsUnsavedEditsAndStopsTheGame_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("Close button") << "button";
-        QTest::newRow("Esc") << "escape";
         QTest::newRow("title bar") << "title bar";
     }
     void closingDropsUnsavedEditsAndStopsTheGame() {
@@ -255,8 +260,6 @@ private slots:
             QTest::mouseClick(editor.cmdAdd, Qt::LeftButton);
             if (how == "button")
                 QTest::mouseClick(editor.cmdClose, Qt::LeftButton);
-            else if (how == "escape")
-                QTest::keyClick(&editor, Qt::Key_Escape);
             else
                 editor.close();
         });
@@ -265,6 +268,24 @@ private slots:
         QCOMPARE(listRows(run_->window->lstWords()), kSix);
         QVERIFY(!run_->window->wordsWindow().isVisible());
         QCOMPARE(noGameDifference(*run_->window), QString());
+    }
+
+    void aSaveByRootKeepsTheFilesOwnerGroupAndMode() {
+        frmWords& editor = editorOn(defaultSettingsBytes());
+        const QByteArray path = QFile::encodeName(run_->file(QStringLiteral("Settings")));
+        if (::chown(path.constData(), 1234, 1234) != 0)
+            QSKIP("only root may hand a file to another user");
+        ::chmod(path.constData(), 0646); // the others may write to it: that is us, now
+        struct stat before {
+        }, after{};
+        ::stat(path.constData(), &before);
+        editor.cmdSave->click();
+        QCOMPARE(run_->desktop.texts, QStringList{"Save Successful"});
+        QCOMPARE(::stat(path.constData(), &after), 0);
+        QVERIFY(after.st_ino != before.st_ino); // replaced, not written in place
+        QCOMPARE(after.st_uid, 1234u);
+        QCOMPARE(after.st_gid, 1234u);
+        QCOMPARE(after.st_mode & 07777, 0646u);
     }
 
     void aSaveWritesEveryRowOrLeavesTheOldFileAsItWas_data() {
@@ -294,32 +315,62 @@ private slots:
         QTest::newRow("file missing: not created")
             << defaults << "missing" << QByteArray("(none)") << failed;
         QTest::newRow("file read-only") << defaults << "read-only" << defaults << failed;
+        QTest::newRow("a pipe: no hang") << defaults << "pipe" << QByteArray("(pipe)") << failed;
+        QTest::newRow("a folder") << defaults << "folder" << QByteArray("(folder)") << failed;
+        QTest::newRow("an empty list") << defaults << "empty list" << defaults << failed;
+        QTest::newRow("the data sync fails") << defaults << "data sync" << defaults << failed;
+        QTest::newRow("the folder sync fails") << defaults << "folder sync" << defaults << failed;
+        QTest::newRow("a folder that takes no new file: in place")
+            << defaults << "in place" << defaults + extra << saved;
+        QTest::newRow("in place, full disk part-way")
+            << defaults << "in place, full disk" << defaults << failed;
     }
     void aSaveWritesEveryRowOrLeavesTheOldFileAsItWas() {
         QFETCH(QByteArray, before);
         QFETCH(QString, cause);
         QFETCH(QByteArray, after);
         QFETCH(QStringList, messages);
+        const QString settings = run_->file(QStringLiteral("Settings"));
         frmWords& editor = editorOn(before);
         run_->desktop.typed = {"Extra"};
         editor.cmdAdd->click();
-        const QString settings = run_->file(QStringLiteral("Settings"));
+        const QByteArray path = QFile::encodeName(settings);
         const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                           QFile::WriteUser | QFile::ReadGroup;
         QFile::setPermissions(settings,
                               cause == "read-only" ? QFile::ReadOwner | QFile::ReadUser : mode);
         std::optional<FileSizeLimit> fullDisk;
-        if (cause == "full disk" || cause == "room on retry") {
-            for (int i = 0; cause == "full disk" && i < 3000; ++i)
+        if (cause.contains("full disk") || cause == "room on retry") {
+            for (int i = 0; cause.contains("full disk") && i < 3000; ++i)
                 editor.lstWords->append(QStringLiteral("Filler%1").arg(i));
-            fullDisk.emplace(200); // part of the first line fits
+            fullDisk.emplace(cause == "room on retry" ? 200 : 2000); // part of the list fits
         }
-        if (cause == "missing")
+        if (cause == "missing" || cause == "pipe" || cause == "folder")
             QFile::remove(settings);
+        if (cause == "pipe")
+            ::mkfifo(path.constData(), 0666);
+        if (cause == "folder")
+            QDir(run_->folder.path()).mkdir(QStringLiteral("Settings"));
+        if (cause == "empty list") {
+            QFile::remove(settings); // a first run: the file holds the defaults, the list nothing
+            run_->start();
+            run_->writeSettings(before);
+            QFile::setPermissions(settings, mode);
+        }
+        if (cause.startsWith("in place"))
+            QFile::setPermissions(run_->folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const auto failing = [](int) {
+            errno = EIO;
+            return -1;
+        };
+        if (cause == "data sync")
+            diskSync().data = failing;
+        if (cause == "folder sync")
+            diskSync().folder = failing;
         run_->desktop.answers = {kAnswerRetry, kAnswerCancel};
         int shown = 0, progress = -1, maximum = -1;
         run_->desktop.whileShown = [&](const QString& text) {
-            const QList<frmSaving*> saving = editor.findChildren<frmSaving*>();
+            const auto saving = run_->window->wordsWindow().findChildren<frmSaving*>();
             shown = int(saving.size()); // one saving window, however many tries
             QVERIFY(shown == 1 && !saving[0]->isVisible());
             progress = saving[0]->p1->value();
@@ -327,20 +378,27 @@ private slots:
             if (text == "Save Unsuccessful" && cause == "room on retry")
                 fullDisk.reset();
         };
-        editor.cmdSave->click();
+        run_->window->wordsWindow().cmdSave->click();
+        diskSync() = realSync_;
+        QFile::setPermissions(run_->folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(run_->desktop.texts, messages);
         QCOMPARE(run_->desktop.styles.last(), messages.last() == "Save Successful"
                                                   ? kStyleExclamation
                                                   : kStyleExclamationRetryCancel);
-        QCOMPARE(run_->readSettings(), after);
+        const QFileInfo info(settings);
+        QCOMPARE(info.isDir()                      ? QByteArray("(folder)")
+                 : info.exists() && !info.isFile() ? QByteArray("(pipe)")
+                                                   : run_->readSettings(),
+                 after);
         QCOMPARE(shown, 1);
         if (messages.last() == "Save Successful") {
-            QCOMPARE(progress, editor.lstWords->count());
-            QCOMPARE(maximum, editor.lstWords->count());
+            QCOMPARE(progress, run_->window->lstWords().count());
+            QCOMPARE(maximum, run_->window->lstWords().count());
             QCOMPARE(QFile::permissions(settings), mode);
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(editor.findChildren<frmSaving*>().isEmpty());
+        QVERIFY(run_->window->wordsWindow().findChildren<frmSaving*>().isEmpty());
         // no temporary file is left behind
         QCOMPARE(filesInFolder(), cause == "missing" ? QStringList() : QStringList{"Settings"});
     }

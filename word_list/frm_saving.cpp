@@ -4,9 +4,9 @@
 #include "main_window/message_box.h"
 #include "main_window/platform.h"
 #include "main_window/twips.h"
+#include "word_list/file_replace.h"
 #include "word_list/settings_file.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <limits>
@@ -52,16 +52,10 @@ bool frmSaving::writeWords() {
     p1->setMinimum(0);
     p1->setValue(0);
 
-    const QString path = settingsPath();
-    // Save rewrites the player's file but never creates one, and respects a file that may not
-    // be written to.
-    QFile existing(path);
-    if (!existing.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
+    // A list with no words would leave nothing to deal: it never takes the file's place.
+    if (words_.count() == 0)
         return false;
-    existing.close();
 
-    // Settings is replaced only once every line was written, so a failure part-way leaves the
-    // old list as it was.
     QByteArray lines;
     qint16 row = 1;
     int written = 0;
@@ -78,5 +72,5 @@ bool frmSaving::writeWords() {
             p1->setValue(written);
     }
     p1->setValue(written);
-    return replaceFile(path, lines);
+    return rewriteFile(settingsPath(), lines);
 }

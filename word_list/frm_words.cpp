@@ -97,7 +97,7 @@ void frmWords::cmdClose_Click() {
 }
 
 void frmWords::reject() {
-    cmdClose_Click();
+    // Esc: the editor has no Cancel, and closing would throw every unsaved word away.
 }
 
 void frmWords::closeEvent(QCloseEvent* event) {

@@ -7,8 +7,8 @@ class ListView;
 class frmMain;
 struct Platform;
 
-// The word list editor. Its list is the game's only copy of the words. However it is closed
-// (Close, Esc or the title bar), it goes and the list is read again from the file.
+// The word list editor. Its list is the game's only copy of the words. Closed by its Close
+// button or the title bar, it goes and the list is read again from the file.
 class frmWords final : public QDialog {
     Q_OBJECT
 public:

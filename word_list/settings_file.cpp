@@ -2,10 +2,10 @@
 
 #include "main_window/program_folder.h"
 #include "word_list/ansi_text.h"
+#include "word_list/file_replace.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString settingsPath() {
     return programFile(QStringLiteral("Settings"));
@@ -58,18 +58,9 @@ WordListRead readWordList(const QString& path) {
     return {WordListRead::Read, parseWordList(file.readAll())};
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return false;
-    // commit() overlooks a flush that fell short, as on a full disk, and would put a truncated
-    // file in place; the flush is checked here first.
-    return file.flush() && file.commit();
-}
-
 bool writeDefaultWordList(const QString& path) {
     QByteArray bytes;
     for (const QString& word : defaultWords())
         bytes += *fileLine(word);
-    return replaceFile(path, bytes);
+    return createFile(path, bytes);
 }

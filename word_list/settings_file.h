@@ -31,9 +31,5 @@ struct WordListRead {
 // Only an ordinary file is read: a folder, a pipe or a device of that name counts as unreadable.
 WordListRead readWordList(const QString& path);
 
-// Puts the bytes in place of the file, whole or not at all: they go to a temporary file beside
-// it, which takes its name only once every byte was written. False when that failed.
-bool replaceFile(const QString& path, const QByteArray& bytes);
-
-// The first run's file. False when it could not be written.
+// The first run's file, whole or not at all. False when it could not be written.
 bool writeDefaultWordList(const QString& path);

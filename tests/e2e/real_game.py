@@ -160,6 +160,12 @@ def a_game_edited_and_saved(exe):
         game.press("Save", within=editor)
         game.answer("Save Unsuccessful", button="Cancel")
         check("a missing file is not created", game.settings(), None)
+        with open(game.settings_path, "wb") as out:
+            out.write(b"Someone\r\nElse\r\n")
+        os.chmod(game.settings_path, 0o444)
+        game.press("Save", within=editor)
+        game.answer("Save Unsuccessful", button="Cancel")
+        check("a file nobody may write is left alone, even by root", game.settings(), b"Someone\r\nElse\r\n")
         game.press("Close", within=editor)
 
 

@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     window.wordsWindow().cmdSave_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QByteArray after = readAll(world->settings);
-    if (lines.size() > 32766) {
+    if (lines.size() > 32766 || lines.empty()) { // too long to save, or nothing to save
         if (world->quiet.texts.value(world->quiet.texts.size() - 1) !=
                 QStringLiteral("Save Unsuccessful") ||
             after != QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)))
