@@ -53,6 +53,7 @@ void frmMain::showStage(qint16 stage) {
 }
 
 void frmMain::endGame(const QString& message, const QString& sound) {
+    platform_.sound.prepare(programFile(sound));
     platform_.messageBox.show(message, kStyleInformation, QStringLiteral("Gibbetry"));
     platform_.sound.playToEnd(programFile(sound));
     mnuStopGame_Click();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QMediaDevices>
@@ -12,13 +13,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// A sound that has not loaded in this time, or not finished by its own length plus the margin
-// (some outputs report the end late), is given up on.
-constexpr auto kLoading = 2s;
-constexpr auto kMargin = 2s;
-// Nobody waits longer than this at the end of a game, whatever the file claims.
-constexpr auto kLongest = 30s;
 
 quint32 le32(const char* at) {
     return qFromLittleEndian<quint32>(at);
@@ -51,37 +45,47 @@ std::optional<std::chrono::milliseconds> waveLength(const QString& path) {
     return std::nullopt;
 }
 
+void MultimediaSound::prepare(const QString& path) {
+    effect(path);
+}
+
+QSoundEffect& MultimediaSound::effect(const QString& path) {
+    QSoundEffect*& effect = effects_[path];
+    if (!effect) {
+        effect = new QSoundEffect(qApp); // goes with the application, not at the module's unload
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    return *effect;
+}
+
 void MultimediaSound::playToEnd(const QString& path) {
+    QElapsedTimer clock;
+    clock.start();
     const std::optional<std::chrono::milliseconds> length = waveLength(path);
-    // With no audio output at all, a sound effect never reports that it has stopped.
-    if (!length || QMediaDevices::audioOutputs().isEmpty()) {
+    if (!length || (beepWithoutOutput_ && QMediaDevices::audioOutputs().isEmpty())) {
         QApplication::beep();
         return;
     }
-    QSoundEffect effect;
-    QEventLoop playing;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &playing, &QEventLoop::quit);
-    bool started = false;
-    QObject::connect(&effect, &QSoundEffect::statusChanged, &playing, [&] {
-        if (effect.status() == QSoundEffect::Ready && !started) {
-            started = true;
-            limit.start(qMin<std::chrono::milliseconds>(*length + kMargin, kLongest));
-            effect.play();
-        } else if (effect.status() == QSoundEffect::Error) {
-            playing.quit();
-        }
-    });
-    QObject::connect(&effect, &QSoundEffect::playingChanged, &playing, [&] {
-        if (started && !effect.isPlaying())
-            playing.quit();
-    });
-    limit.start(kLoading);
-    effect.setSource(QUrl::fromLocalFile(path));
-    // The board repaints while the sound plays, but the player's clicks and keys wait.
-    playing.exec(QEventLoop::ExcludeUserInputEvents);
-    effect.stop();
+    QSoundEffect& sound = effect(path);
+    if (sound.status() == QSoundEffect::Error) {
+        QApplication::beep();
+        return;
+    }
+    // The board waits for the sound's own length from this call on, and not a moment for the
+    // effect's report of its end, which comes late or never. A sound still loading now starts
+    // when it is ready, within that time, and plays its last part after the wait.
+    QEventLoop waiting;
+    const auto left = *length - std::chrono::milliseconds(clock.elapsed());
+    QTimer::singleShot(std::max(left, std::chrono::milliseconds(0)), Qt::PreciseTimer, &waiting,
+                       &QEventLoop::quit);
+    const auto start = [&sound] {
+        if (sound.status() == QSoundEffect::Ready && !sound.isPlaying())
+            sound.play();
+    };
+    QObject::connect(&sound, &QSoundEffect::statusChanged, &waiting, start);
+    start();
+    // The board repaints meanwhile, but the player's clicks and keys wait.
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 SoundPlayer* gibbetryMultimediaSound() {

@@ -2,14 +2,29 @@
 
 #include "game/sound_player.h"
 
+#include <QHash>
 #include <chrono>
 #include <optional>
 
+class QSoundEffect;
+
 // Plays wave files through Qt Multimedia. It lives in a module of its own that the game loads on
-// its first sound: the sound libraries then cost nothing at start-up.
+// its first sound: the sound libraries then cost nothing at start-up. Each sound stays loaded,
+// and the last of it plays on after the call has returned.
 class MultimediaSound final : public SoundPlayer {
 public:
+    // Without an audio output every sound is the beep, unless told to play to none (tests do).
+    explicit MultimediaSound(bool beepWithoutOutput = true)
+        : beepWithoutOutput_(beepWithoutOutput) {}
+
+    void prepare(const QString& path) override;
     void playToEnd(const QString& path) override;
+
+private:
+    QSoundEffect& effect(const QString& path);
+
+    bool beepWithoutOutput_;
+    QHash<QString, QSoundEffect*> effects_;
 };
 
 // How long a PCM wave file plays, read from its header; nothing when it is not one.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibrary>
+#include <QTimer>
 
 DesktopSound::DesktopSound(QString moduleFolder)
     : moduleFolder_(std::move(moduleFolder)) {}
@@ -17,6 +18,14 @@ bool DesktopSound::moduleLoaded() {
             module_ = make();
     }
     return module_ != nullptr;
+}
+
+void DesktopSound::prepare(const QString& path) {
+    // Once the message is up: the module and the sound load while the player reads it.
+    QTimer::singleShot(0, qApp, [this, path] {
+        if (moduleLoaded())
+            module_->prepare(path);
+    });
 }
 
 void DesktopSound::playToEnd(const QString& path) {

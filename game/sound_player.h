@@ -2,11 +2,13 @@
 
 #include <QString>
 
-// Plays a wave file and returns when it has finished; a file that is missing or cannot be read
-// gives the desktop's beep instead.
+// Plays a wave file and returns once the sound's own length has passed; a file that is missing
+// or cannot be read gives the desktop's beep instead. prepare() is a hint that the sound is
+// next: it may load it ahead, while the player reads the message.
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
+    virtual void prepare(const QString& path) { (void)path; }
     virtual void playToEnd(const QString& path) = 0;
 };
 
@@ -16,6 +18,7 @@ class DesktopSound final : public SoundPlayer {
 public:
     explicit DesktopSound(QString moduleFolder = {});
 
+    void prepare(const QString& path) override;
     void playToEnd(const QString& path) override;
     bool moduleLoaded();
 

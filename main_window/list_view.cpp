@@ -11,7 +11,6 @@ constexpr int kNarrowestColumn = 8; // pixels
 
 ListView::ListView(QWidget* parent)
     : QTreeView(parent) {
-    setModel(&model_);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -35,25 +34,21 @@ int ListView::count() const {
 
 QString ListView::text(int index) const {
     Q_ASSERT(index >= 1 && index <= count());
-    return model_.row(index - 1).text;
+    return model_.text(index - 1);
 }
 
 QString ListView::subItem1(int index) const {
     Q_ASSERT(index >= 1 && index <= count());
-    return model_.row(index - 1).length;
+    return QString::number(model_.length(index - 1));
 }
 
 int ListView::append(const QString& text) {
-    model_.append({WordRow{text, {}}});
+    model_.append(text);
     return count();
 }
 
-void ListView::appendRows(QList<WordRow> rows) {
-    model_.append(std::move(rows));
-}
-
-void ListView::setSubItem1(int index, const QString& value) {
-    model_.setLength(index - 1, value);
+void ListView::appendRows(WordList list) {
+    model_.append(std::move(list));
 }
 
 void ListView::remove(int index) {
@@ -64,6 +59,8 @@ void ListView::remove(int index) {
 }
 
 int ListView::selectedIndex() const {
+    if (!selectionModel())
+        return 0; // never shown: nobody has selected anything
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? 0 : rows.first().row() + 1;
 }
@@ -73,5 +70,18 @@ int ListView::widthTwips() const {
 }
 
 void ListView::setColumnWidthTwips(int column, float twips) {
-    header()->resizeSection(column - 1, px(twips));
+    columnTwips_[column - 1] = twips;
+    if (model())
+        header()->resizeSection(column - 1, px(twips));
+}
+
+void ListView::showEvent(QShowEvent* event) {
+    // The view meets its rows only when it is first shown: until then, a long list costs it
+    // nothing, and the game's start-up does not wait for it.
+    if (!model()) {
+        setModel(&model_);
+        for (int column = 1; column <= 2; ++column)
+            setColumnWidthTwips(column, columnTwips_[column - 1]);
+    }
+    QTreeView::showEvent(event);
 }

@@ -15,10 +15,10 @@ public:
     QString text(int index) const;
     QString subItem1(int index) const;
 
+    // Appends a row; its Length is the word's character count.
     int append(const QString& text);
-    // Appends many rows at once; the start-up load fills the list this way.
-    void appendRows(QList<WordRow> rows);
-    void setSubItem1(int index, const QString& value);
+    // Appends a whole list at once; the start-up load fills the list this way.
+    void appendRows(WordList list);
     void remove(int index);
 
     // 0 when no row is selected.
@@ -27,6 +27,10 @@ public:
     int widthTwips() const;
     void setColumnWidthTwips(int column, float twips);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     WordListModel model_;
+    float columnTwips_[2] = {};
 };

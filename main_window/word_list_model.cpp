@@ -1,5 +1,7 @@
 #include "main_window/word_list_model.h"
 
+#include "word_list/ansi_text.h"
+
 int WordListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
@@ -11,8 +13,7 @@ int WordListModel::columnCount(const QModelIndex& parent) const {
 QVariant WordListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    const WordRow& word = rows_.at(index.row());
-    return index.column() == 0 ? word.text : word.length;
+    return index.column() == 0 ? text(index.row()) : QString::number(length(index.row()));
 }
 
 QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -21,26 +22,36 @@ QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int
     return section == 0 ? QStringLiteral("Word") : QStringLiteral("Length");
 }
 
-void WordListModel::append(QList<WordRow> rows) {
-    if (rows.isEmpty())
-        return;
-    const int first = static_cast<int>(rows_.size());
-    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
-    if (rows_.isEmpty())
-        rows_ = std::move(rows);
-    else
-        rows_.append(std::move(rows));
-    endInsertRows();
+QString WordListModel::text(int position) const {
+    const WordSpan& row = rows_.at(position);
+    return decodeAnsi(QByteArrayView(bytes_).sliced(row.start, row.length));
 }
 
-void WordListModel::setLength(int position, const QString& length) {
-    rows_[position].length = length;
-    const QModelIndex cell = index(position, 1);
-    emit dataChanged(cell, cell);
+void WordListModel::append(const QString& word) {
+    // The editor takes only words the code page carries, and a byte is a character there.
+    const QByteArray bytes = encodeAnsi(word).value_or(word.toLatin1());
+    append(WordList{bytes, {WordSpan{0, bytes.size()}}});
+}
+
+void WordListModel::append(WordList list) {
+    if (list.rows.isEmpty())
+        return;
+    const int first = static_cast<int>(rows_.size());
+    beginInsertRows({}, first, first + static_cast<int>(list.rows.size()) - 1);
+    if (rows_.isEmpty()) {
+        bytes_ = std::move(list.bytes);
+        rows_ = std::move(list.rows);
+    } else {
+        const qsizetype offset = bytes_.size();
+        bytes_ += list.bytes;
+        for (WordSpan& row : list.rows)
+            rows_.append({row.start + offset, row.length});
+    }
+    endInsertRows();
 }
 
 void WordListModel::remove(int position) {
     beginRemoveRows({}, position, position);
-    rows_.removeAt(position);
+    rows_.removeAt(position); // its word stays in the bytes, where nothing points to it
     endRemoveRows();
 }

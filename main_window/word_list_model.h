@@ -1,17 +1,25 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
-// One row of the word list: the word exactly as read or typed, and its length as it was
-// written down when the row was added.
-struct WordRow {
-    QString text;
-    QString length;
+// Where one row's word lies in the bytes that hold a whole list.
+struct WordSpan {
+    qsizetype start;
+    qsizetype length;
 };
 
-// The rows behind lstWords, in the order they were appended. Read-only to the view.
+// A whole word list at once: the file's bytes as they were read, and where each row's word lies
+// in them.
+struct WordList {
+    QByteArray bytes;
+    QList<WordSpan> rows;
+};
+
+// The rows behind lstWords, in the order they were appended; read-only to the view. A long list
+// costs its file's bytes and a span a row: a word and its Length are made when asked for.
 class WordListModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -22,11 +30,13 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    const WordRow& row(int position) const { return rows_.at(position); }
-    void append(QList<WordRow> rows);
-    void setLength(int position, const QString& length);
+    QString text(int position) const;
+    qsizetype length(int position) const { return rows_.at(position).length; }
+    void append(const QString& word);
+    void append(WordList list);
     void remove(int position);
 
 private:
-    QList<WordRow> rows_;
+    QByteArray bytes_; // in the file's code page
+    QList<WordSpan> rows_;
 };

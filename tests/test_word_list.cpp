@@ -120,7 +120,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, rows);
         run_->writeSettings(bytes);
-        QCOMPARE(shownRows(run_->start().lstWords()), rows);
+        run_->start().wordsWindow().show();
+        QCOMPARE(shownRows(run_->window->lstWords()), rows);
         QCOMPARE(noGameDifference(*run_->window), QString());
         QCOMPARE(run_->readSettings(), bytes);
     }
@@ -170,6 +171,7 @@ private slots:
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Gibbetry"));
         QCOMPARE(filesInFolder(), files);
         QVERIFY(run_->desktop.texts.isEmpty());
+        run_->window->wordsWindow().show();
         const ListView& list = run_->window->lstWords();
         QCOMPARE(list.count(), rows);
         if (rows > 0) {

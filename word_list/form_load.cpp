@@ -20,6 +20,6 @@ void frmMain::Form_Load() {
     ListView& list = lstWords();
     list.setColumnWidthTwips(1, static_cast<float>(list.widthTwips()) - 1050.0f);
     list.setColumnWidthTwips(2, 400.0f);
-    list.appendRows(std::move(file.rows));
+    list.appendRows(std::move(file.list));
     mnuStopGame_Click();
 }

@@ -62,8 +62,7 @@ void frmWords::cmdAdd_Click() {
                                   QStringLiteral("Gibbetry"));
         return;
     }
-    const int row = lstWords->append(word);
-    lstWords->setSubItem1(row, QString::number(word.size()));
+    lstWords->append(word); // its Length is its character count
 }
 
 bool frmWords::canAdd(const QString& word) const {

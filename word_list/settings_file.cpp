@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 
 QString settingsPath() {
     return programFile(QStringLiteral("Settings"));
@@ -22,22 +23,26 @@ const QStringList& defaultWords() {
     return words;
 }
 
-QList<WordRow> parseWordList(QByteArrayView bytes) {
-    QList<WordRow> rows;
-    const char* data = bytes.data();
-    const qsizetype size = bytes.size();
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && data[end] != '\r' && data[end] != '\n')
-            ++end;
-        const qsizetype length = end - start;
-        rows.append({decodeAnsi(bytes.sliced(start, length)), QString::number(length)});
-        if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
-            ++end;
-        start = end + 1;
+WordList parseWordList(QByteArray bytes) {
+    // The rows keep the file's bytes; a byte is a character, so a row's length is its Length.
+    WordList list{std::move(bytes), {}};
+    const char* const data = list.bytes.constData();
+    const char* const end = data + list.bytes.size();
+    const char* lineFeed = nullptr; // the next LF at or after the line's start, or the end
+    for (const char* start = data; start < end;) {
+        if (lineFeed < start) {
+            lineFeed = static_cast<const char*>(std::memchr(start, '\n', size_t(end - start)));
+            lineFeed = lineFeed ? lineFeed : end;
+        }
+        const auto* carriageReturn =
+            static_cast<const char*>(std::memchr(start, '\r', size_t(lineFeed - start)));
+        const char* lineEnd = carriageReturn ? carriageReturn : lineFeed;
+        list.rows.append({start - data, lineEnd - start});
+        if (lineEnd + 1 < end && lineEnd[0] == '\r' && lineEnd[1] == '\n')
+            ++lineEnd;
+        start = lineEnd + 1;
     }
-    return rows;
+    return list;
 }
 
 std::optional<QByteArray> fileLine(const QString& word) {

@@ -17,7 +17,7 @@ const QStringList& defaultWords();
 // Splits the file's bytes into rows. CR LF, a lone LF and a lone CR each end a line (a file
 // edited on Linux ends its lines with LF); a last line without its end still counts, and a final
 // line end adds no empty row.
-QList<WordRow> parseWordList(QByteArrayView bytes);
+WordList parseWordList(QByteArray bytes);
 
 // A row as one line of the file, or nothing when the code page cannot carry the word.
 std::optional<QByteArray> fileLine(const QString& word);
@@ -25,7 +25,7 @@ std::optional<QByteArray> fileLine(const QString& word);
 struct WordListRead {
     enum Outcome { Read, Missing, Unreadable };
     Outcome outcome = Missing;
-    QList<WordRow> rows;
+    WordList list;
 };
 
 // Only an ordinary file is read: a folder, a pipe or a device of that name counts as unreadable.
