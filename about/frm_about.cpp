@@ -2,6 +2,7 @@
 
 #include "about/link_label.h"
 #include "about/shell.h"
+#include "main_window/picture.h"
 #include "main_window/twips.h"
 
 #include <QCloseEvent>
@@ -39,7 +40,7 @@ QFont boldFont(const QString& family, qreal points) {
 }
 
 QCursor pointingHand() {
-    return QCursor(QPixmap(QStringLiteral(":/assets/pointer.png")), 11, 1);
+    return QCursor(picture(QStringLiteral(":/assets/pointer.png")), 11, 1);
 }
 
 // The pointer over every window of the program. It has no picture of its own, so it stays the
@@ -74,7 +75,7 @@ frmAbout::frmAbout(Shell& shell)
 
     imgsei = new QLabel(this);
     imgsei->setGeometry(twipsRect(120, 360, 480, 480));
-    imgsei->setPixmap(QPixmap(QStringLiteral(":/assets/icon.png")));
+    imgsei->setPixmap(picture(QStringLiteral(":/assets/icon.png")));
 
     Label5 = label<LinkLabel>(QStringLiteral("Gibbetry"), twipsRect(840, 240, 4575, 495), Qt::white,
                               this);

@@ -3,6 +3,7 @@
 
 #include "main_window/frm_main.h"
 #include "main_window/letter_slot.h"
+#include "main_window/picture.h"
 #include "main_window/twips.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ void paintBlack(QWidget* widget) {
 
 QLabel* image(QWidget* parent, const QString& resource, QRect place) {
     auto* label = new QLabel(parent);
-    label->setPixmap(QPixmap(resource));
+    label->setPixmap(picture(resource));
     label->setGeometry(place);
     return label;
 }

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
@@ -201,6 +202,17 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(aboutBoxes().isEmpty());
         QVERIFY(centredOnScreen(openAbout()));
+    }
+
+    void everyPictureComesTwiceAsLargeForScaledScreens() {
+        const QStringList pictures = QDir(QStringLiteral(":/assets")).entryList({"*.png"});
+        QCOMPARE(pictures.size(), 30);
+        for (const QString& name : pictures) {
+            const QString doubled = name.chopped(4) + QStringLiteral("@2x.png");
+            if (!name.contains(u'@'))
+                QCOMPARE(QImage(":/assets/" + doubled).size(),
+                         QImage(":/assets/" + name).size() * 2);
+        }
     }
 
     void eachWindowOfTheRealDesktopLooksAsApproved() {

@@ -143,8 +143,15 @@ std::vector<Piece> pieces() {
     };
 }
 
-bool save(const QImage& image, const QString& folder, const char* file) {
-    const QString path = folder + u'/' + QString::fromLatin1(file);
+// Each picture comes at the size the game lays it out in and, as NAME@2x.png, at twice that
+// size for screens with a scale factor of 2. Both are drawn from the same strokes.
+constexpr int kScales[] = {1, 2};
+
+bool save(const QImage& image, const QString& folder, const char* file, int scale) {
+    QString name = QString::fromLatin1(file);
+    if (scale != 1)
+        name.insert(name.lastIndexOf(u'.'), QStringLiteral("@%1x").arg(scale));
+    const QString path = folder + u'/' + name;
     if (!image.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
@@ -152,99 +159,109 @@ bool save(const QImage& image, const QString& folder, const char* file) {
     return true;
 }
 
-bool makeFigure(const QString& folder) {
-    const std::vector<Piece> all = pieces();
-    for (size_t i = 0; i < all.size(); ++i) {
-        QImage scene(297, 241, QImage::Format_RGB32);
-        scene.fill(Qt::black);
-        QPainter painter(&scene);
+// Draws one picture of the given size at both scales; the drawing works in the 1x coordinates.
+bool makePicture(const QString& folder, const char* file, QSize size, QImage::Format format,
+                 const Draw& draw) {
+    for (int scale : kScales) {
+        QImage image(size * scale, format);
+        image.fill(format == QImage::Format_ARGB32 ? QColor(Qt::transparent) : QColor(Qt::black));
+        QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        for (size_t j = 0; j <= i; ++j) {
-            painter.save();
-            painter.setClipRect(all[j].place);
-            all[j].draw(painter);
-            painter.restore();
-        }
+        painter.scale(scale, scale);
+        draw(painter);
         painter.end();
-        if (!save(scene.copy(all[i].place), folder, all[i].file))
+        if (!save(image, folder, file, scale))
             return false;
     }
     return true;
 }
 
-bool makeTitle(const QString& folder) {
-    QImage image(157, 68, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setBold(true);
-    font.setItalic(true);
-    font.setPixelSize(40);
-    QPainterPath text;
-    text.addText(0, 0, font, QStringLiteral("Gibbetry"));
-    const QRectF box = text.boundingRect();
-    text.translate((157 - box.width()) / 2 - box.left(), 40 - box.bottom() + 8);
-    QLinearGradient fill(0, 10, 0, 50);
-    fill.setColorAt(0, QColor(255, 150, 210));
-    fill.setColorAt(0.5, QColor(230, 70, 170));
-    fill.setColorAt(1, QColor(140, 40, 200));
-    p.setPen(QPen(QColor(70, 0, 110), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(text.translated(2, 2));
-    p.setPen(QPen(QColor(110, 20, 170), 1.5));
-    p.setBrush(fill);
-    p.drawPath(text);
-    // a flourish underneath: a purple rule with a pink diamond at each end and in the middle
-    p.setPen(QPen(QColor(160, 60, 210), 2));
-    p.drawLine(QPointF(16, 58), QPointF(141, 58));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 120, 200));
-    for (double x : {14.0, 78.5, 143.0}) {
-        QPolygonF diamond({{x, 54}, {x + 4, 58}, {x, 62}, {x - 4, 58}});
-        p.drawPolygon(diamond);
+bool makeFigure(const QString& folder) {
+    const std::vector<Piece> all = pieces();
+    for (int scale : kScales) {
+        for (size_t i = 0; i < all.size(); ++i) {
+            QImage scene(QSize(297, 241) * scale, QImage::Format_RGB32);
+            scene.fill(Qt::black);
+            QPainter painter(&scene);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(scale, scale);
+            for (size_t j = 0; j <= i; ++j) {
+                painter.save();
+                painter.setClipRect(all[j].place);
+                all[j].draw(painter);
+                painter.restore();
+            }
+            painter.end();
+            const QRect place = all[i].place;
+            const QRect pixels(place.topLeft() * scale, place.size() * scale);
+            if (!save(scene.copy(pixels), folder, all[i].file, scale))
+                return false;
+        }
     }
-    p.end();
-    return save(image, folder, "title.png");
+    return true;
+}
+
+bool makeTitle(const QString& folder) {
+    return makePicture(folder, "title.png", {157, 68}, QImage::Format_RGB32, [](QPainter& p) {
+        QFont font(QStringLiteral("Liberation Serif"));
+        font.setBold(true);
+        font.setItalic(true);
+        font.setPixelSize(40);
+        QPainterPath text;
+        text.addText(0, 0, font, QStringLiteral("Gibbetry"));
+        const QRectF box = text.boundingRect();
+        text.translate((157 - box.width()) / 2 - box.left(), 40 - box.bottom() + 8);
+        QLinearGradient fill(0, 10, 0, 50);
+        fill.setColorAt(0, QColor(255, 150, 210));
+        fill.setColorAt(0.5, QColor(230, 70, 170));
+        fill.setColorAt(1, QColor(140, 40, 200));
+        p.setPen(QPen(QColor(70, 0, 110), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(text.translated(2, 2));
+        p.setPen(QPen(QColor(110, 20, 170), 1.5));
+        p.setBrush(fill);
+        p.drawPath(text);
+        // a flourish underneath: a purple rule with a pink diamond at each end and in the middle
+        p.setPen(QPen(QColor(160, 60, 210), 2));
+        p.drawLine(QPointF(16, 58), QPointF(141, 58));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 120, 200));
+        for (double x : {14.0, 78.5, 143.0}) {
+            QPolygonF diamond({{x, 54}, {x + 4, 58}, {x, 62}, {x - 4, 58}});
+            p.drawPolygon(diamond);
+        }
+    });
 }
 
 bool makeIcon(const QString& folder) {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPen green = thick(QColor(20, 190, 40), 2.5);
-    p.setPen(green);
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(16, 6.5), 4.5, 4.5);
-    p.drawLine(QPointF(16, 11), QPointF(16, 21));
-    p.drawLine(QPointF(16, 14), QPointF(8, 18));
-    p.drawLine(QPointF(16, 14), QPointF(24, 18));
-    p.drawLine(QPointF(16, 21), QPointF(10, 30));
-    p.drawLine(QPointF(16, 21), QPointF(22, 30));
-    p.end();
-    return save(image, folder, "icon.png");
+    return makePicture(folder, "icon.png", {32, 32}, QImage::Format_ARGB32, [](QPainter& p) {
+        const QPen green = thick(QColor(20, 190, 40), 2.5);
+        p.setPen(green);
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(16, 6.5), 4.5, 4.5);
+        p.drawLine(QPointF(16, 11), QPointF(16, 21));
+        p.drawLine(QPointF(16, 14), QPointF(8, 18));
+        p.drawLine(QPointF(16, 14), QPointF(24, 18));
+        p.drawLine(QPointF(16, 21), QPointF(10, 30));
+        p.drawLine(QPointF(16, 21), QPointF(22, 30));
+    });
 }
 
 bool makePointer(const QString& folder) {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath hand;
-    hand.addRoundedRect(QRectF(9.5, 1.5, 5, 16), 2.5, 2.5);   // raised index finger
-    hand.addRoundedRect(QRectF(9.5, 11.5, 16, 12), 3.5, 3.5); // palm and folded fingers
-    hand.addRoundedRect(QRectF(3.5, 13.5, 8, 5), 2.5, 2.5);   // thumb
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawPath(hand.simplified());
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    for (double x : {15.0, 18.5, 22.0})
-        p.drawLine(QPointF(x, 12.5), QPointF(x, 17));
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(40, 80, 220)); // the cuff
-    p.drawRect(QRectF(10.5, 23.5, 14, 7));
-    p.end();
-    return save(image, folder, "pointer.png");
+    return makePicture(folder, "pointer.png", {32, 32}, QImage::Format_ARGB32, [](QPainter& p) {
+        QPainterPath hand;
+        hand.addRoundedRect(QRectF(9.5, 1.5, 5, 16), 2.5, 2.5);   // raised index finger
+        hand.addRoundedRect(QRectF(9.5, 11.5, 16, 12), 3.5, 3.5); // palm and folded fingers
+        hand.addRoundedRect(QRectF(3.5, 13.5, 8, 5), 2.5, 2.5);   // thumb
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::white);
+        p.drawPath(hand.simplified());
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        for (double x : {15.0, 18.5, 22.0})
+            p.drawLine(QPointF(x, 12.5), QPointF(x, 17));
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(QColor(40, 80, 220)); // the cuff
+        p.drawRect(QRectF(10.5, 23.5, 14, 7));
+    });
 }
 
 // Sounds: 16-bit mono PCM at 22050 Hz, a few soft organ-like tones.
