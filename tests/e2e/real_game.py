@@ -1,10 +1,6 @@
-"""The real game, end to end, as a screen reader user meets it: each run starts the program in a
-folder of its own on a private X screen, presses its buttons and reads its windows through the
-accessibility bus (AT-SPI). It plays, edits and saves, and is fed hostile word lists and sounds:
-it must stay up and answer, and the player's file changes only by a Save that says so.
-
-Usage: real_game.py GAME_EXECUTABLE  (inside desktop_session.sh)
-"""
+"""The real game, end to end, as a screen reader user meets it over the accessibility bus: it
+plays, edits and saves, and takes hostile word lists. Usage, inside
+desktop_session.sh: real_game.py GAME_EXECUTABLE"""
 
 import os
 import random
@@ -47,8 +43,7 @@ def check(what, actual, wanted=True):
 
 
 class Game:
-    """One run of the game on the given word list bytes; sounds: ours (True), none (False), or
-    these bytes as both."""
+    """One run of the game in a folder of its own, with our sounds or none."""
 
     def __init__(self, executable, settings, sounds=True):
         self.folder = tempfile.mkdtemp(prefix="gibbetry-")
@@ -57,10 +52,8 @@ class Game:
         self.settings_path = os.path.join(self.folder, "Settings")
         with open(self.settings_path, "wb") as out:
             out.write(settings)
-        for name in ("win.wav", "lose.wav"):
-            if sounds:
-                with open(os.path.join(self.folder, name), "wb") as out:
-                    out.write(open(os.path.join(ASSETS, name), "rb").read() if sounds is True else sounds)
+        for name in ("win.wav", "lose.wav") if sounds else ():
+            shutil.copy(os.path.join(ASSETS, name), self.folder)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.started = time.monotonic()
         self.process = subprocess.Popen([os.path.join(self.folder, "gibbetry")], env=env,
@@ -101,8 +94,7 @@ class Game:
         return [n.get_name() for n in walk(window) if n.get_role_name() == "label" and n.get_name()]
 
     def message(self):
-        box = self.message_box()
-        return self.texts(box)[-1] if box else None
+        return (self.texts(self.message_box()) or [None])[-1] if self.message_box() else None
 
     def slots(self):
         labels = [n for n in walk(self.board) if n.get_role_name() == "label"
@@ -171,7 +163,6 @@ def a_game_edited_and_saved(exe):
 
 def hostile_word_lists(exe):
     lists = {
-        "a ten-megabyte line": b"x" * (10 * 1024 * 1024),
         "binary garbage with NUL bytes": random.Random(1234).randbytes(256 * 1024) + b"\0\0\0",
         "only carriage returns": b"Wax\rCorn\rTree\rWash\rRich\r",
         "a hundred thousand lines": b"".join(b"word%d\r\n" % i for i in range(100000)),
@@ -186,29 +177,14 @@ def hostile_word_lists(exe):
             check(f"{name}: the file is unchanged", game.settings() == data)
 
 
-def missing_and_corrupt_sounds_without_audio(exe):
-    corrupt = b"RIFF\xff\xff\xff\x7fWAVEfmt \x10\0\0\0" + os.urandom(4096)
-    for sounds in (False, corrupt):
-        with Game(exe, b"Wax\r\n", sounds) as game:
-            for letters, message in (("BCDEFGHIJKLM", "You Have Lost The Game"), ("WAX", "You Have Won The Game.")):
-                game.press("New Game", *letters)
-                game.answer(message)
-                wait_for("the board to clear", lambda: game.slots() == ["no letter"] * 12)
-
-
-def main(exe):
-    failed = 0
-    cases = (a_game_edited_and_saved, hostile_word_lists, missing_and_corrupt_sounds_without_audio)
-    for case in cases:
+if __name__ == "__main__":
+    failed = []
+    for case in (a_game_edited_and_saved, hostile_word_lists):
         try:
-            case(exe)
+            case(sys.argv[1])
             print(f"ok   {case.__name__}")
         except AssertionError as failure:
-            failed += 1
+            failed.append(case)
             print(f"FAIL {case.__name__}: {failure}")
-    print(f"{len(cases) - failed} passed, {failed} failed")
-    return 1 if failed else 0
-
-
-if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    print(f"{2 - len(failed)} passed, {len(failed)} failed")
+    sys.exit(1 if failed else 0)

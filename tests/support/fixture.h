@@ -61,9 +61,8 @@ struct GameRun {
 
 // The default words as a first run writes them.
 QByteArray defaultSettingsBytes();
-// What the board shows; the pieces of the drawing that are up, in the order a game reveals them
-// ("111000000000"); how the board differs from the state the stop routine leaves, or from the
-// board as built (what a first run shows), empty when it matches.
+// The board: pieces up in the order a game reveals them ("111000000000"); how it differs from
+// the no-game state or from the board as built (a first run), empty when it matches.
 QStringList slotCaptions(const frmMain& window);
 QStringList slotTags(const frmMain& window);
 QString shownPieces(const frmMain& window);
