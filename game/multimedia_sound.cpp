@@ -76,8 +76,7 @@ void MultimediaSound::playToEnd(const QString& path) {
     // when it is ready, within that time, and plays its last part after the wait.
     QEventLoop waiting;
     const auto left = *length - std::chrono::milliseconds(clock.elapsed());
-    QTimer::singleShot(std::max(left, std::chrono::milliseconds(0)), Qt::PreciseTimer, &waiting,
-                       &QEventLoop::quit);
+    QTimer::singleShot(std::max(left, 0ms), Qt::PreciseTimer, &waiting, &QEventLoop::quit);
     const auto start = [&sound] {
         if (sound.status() == QSoundEffect::Ready && !sound.isPlaying())
             sound.play();

@@ -6,7 +6,6 @@
 #include "fixture.h"
 #include "game/multimedia_sound.h"
 #include "main_window/desktop_platform.h"
-#include "main_window/twips.h"
 #include "word_list/frm_words.h"
 
 #include <QAction>
