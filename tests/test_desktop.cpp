@@ -155,7 +155,7 @@ private slots:
         clock.start();
         for (const QString& path : {win, run_->file("missing.wav")})
             MultimediaSound().playToEnd(path);
-        QVERIFY(clock.elapsed() < 1000);
+        QVERIFY(clock.elapsed() < 500); // the beep, with nowhere to play
         // Played to no output, the effect reports its end late or never: the board waits for
         // the sound's own length, and the margin at most.
         const qint64 length = waveLength(win)->count();
@@ -174,7 +174,7 @@ private slots:
         QTest::mouseClick(box.Label5, Qt::LeftButton);
         QTest::mouseClick(box.Label4, Qt::LeftButton);
         QTest::mouseClick(box.Label7, Qt::LeftButton);
-        QTest::mouseClick(box.Label2, Qt::LeftButton);
+        QCOMPARE(box.Label4->cursor().shape(), box.Label7->cursor().shape()); // the hand
         QCOMPARE(run_->desktop.opened, (QList<QUrl>{QUrl("mailto:support@gibbetry.example"),
                                                     QUrl("https://gibbetry.example/"),
                                                     QUrl("mailto:support@gibbetry.example")}));
