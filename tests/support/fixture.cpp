@@ -128,15 +128,15 @@ static QString boardDifference(const frmMain& window, bool design) {
     QString state = QStringLiteral("menus %1%2 timer %3 pieces %4 ")
                         .arg(window.mnuStartGame->isEnabled())
                         .arg(window.mnuStopGame->isEnabled())
-                        .arg(window.Timer1->isActive())
+                        .arg(window.Timer1->isActive() ? window.Timer1->interval() : -1)
                         .arg(shownPieces(window));
     for (const QPushButton* button : window.cmdLetter)
         state += button->isEnabled() ? u'1' : u'0';
     state += u' ' + slotCaptions(window).join(u',') + u'|' + slotTags(window).join(u',');
     const QString expected =
-        design ? QStringLiteral("menus 10 timer 1 pieces %1 %2 A,A,A,A,A,A,,A,A,A,A,A|%3")
+        design ? QStringLiteral("menus 10 timer 1000 pieces %1 %2 A,A,A,A,A,A,,A,A,A,A,A|%3")
                      .arg(stage(12), QString(26, u'1'), QString(11, u','))
-               : QStringLiteral("menus 10 timer 0 pieces %1 %2  , , , , , , , , , , , |%3")
+               : QStringLiteral("menus 10 timer -1 pieces %1 %2  , , , , , , , , , , , |%3")
                      .arg(stage(0), QString(26, u'0'), QStringList(12, "-").join(u','));
     return state == expected ? QString() : state + QStringLiteral(" instead of ") + expected;
 }
