@@ -1,5 +1,7 @@
 #include "game/sound_player.h"
 
+#include "main_window/program_folder.h"
+
 #include <QApplication>
 #include <QLibrary>
 #include <QTimer>
@@ -10,11 +12,12 @@ DesktopSound::DesktopSound(QString moduleFolder)
 bool DesktopSound::moduleLoaded() {
     if (!tried_) {
         tried_ = true;
-        const QString folder =
-            moduleFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : moduleFolder_;
+        const QString module = moduleFolder_.isEmpty()
+                                   ? programFile(QStringLiteral("gibbetry_sound"))
+                                   : moduleFolder_ + QStringLiteral("/gibbetry_sound");
         using Make = SoundPlayer* (*)();
-        if (auto make = reinterpret_cast<Make>(QLibrary::resolve(
-                folder + QStringLiteral("/gibbetry_sound"), "gibbetryMultimediaSound")))
+        if (auto make =
+                reinterpret_cast<Make>(QLibrary::resolve(module, "gibbetryMultimediaSound")))
             module_ = make();
     }
     return module_ != nullptr;

@@ -22,3 +22,20 @@ QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/gibbetry" 2>/dev/null || [ $? -
 size=$(stat -c %s "$game_dir/Settings")
 [ "$size" -eq 295 ] || { echo "FAIL first run wrote $size bytes"; exit 1; }
 echo "ok   installed, validated, and the first run wrote $game_dir/Settings"
+
+# Copied into a folder whose name is not text, the game still keeps its list in its own folder.
+# Run as root, it plays as the user nobody, who could not write a stray /Settings.
+odd="$prefix/g"$'\xff'"x"
+cp -r "$game_dir" "$odd"
+rm "$odd/Settings"
+player=()
+if [ "$(id -u)" -eq 0 ]; then
+    chmod 755 "$prefix"
+    chown -R nobody:nogroup "$odd"
+    player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+fi
+HOME=$odd QT_QPA_PLATFORM=offscreen timeout 3 "${player[@]}" "$odd/gibbetry" 2>/dev/null ||
+    [ $? -eq 124 ]
+size=$(stat -c %s "$odd/Settings" 2>/dev/null || echo none)
+[ "$size" = 295 ] || { echo "FAIL from a folder named g\\xffx the first run wrote $size bytes there"; exit 1; }
+echo "ok   from a folder whose name is not text, the first run wrote its Settings there"
