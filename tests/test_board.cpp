@@ -219,28 +219,6 @@ private slots:
         QCOMPARE(order, QStringLiteral("|ZYXWVUTSRQPONMLKJIHGFEDCBAN|"));
     }
 
-    void anAmpersandMarksTheNextCharacter_data() {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("shown"); // the underlined character in brackets
-        QTest::newRow("hidden letter") << "& "
-                                       << "[ ]";
-        QTest::newRow("doubled ampersand") << "&&x"
-                                           << "&x";
-        QTest::newRow("the first of two marks") << "&a&b"
-                                                << "[a]b";
-        QTest::newRow("trailing ampersand") << "A&"
-                                            << "A";
-    }
-    void anAmpersandMarksTheNextCharacter() {
-        QFETCH(QString, caption);
-        QFETCH(QString, shown);
-        const LetterSlot::Shown display = LetterSlot::shown(caption);
-        QString marked = display.text;
-        if (display.underlined >= 0)
-            marked.insert(display.underlined + 1, u']').insert(display.underlined, u'[');
-        QCOMPARE(marked, shown);
-    }
-
     void quittingEndsTheProgramAndTakesEveryWindowWithIt_data() {
         QTest::addColumn<bool>("byMenu");
         QTest::newRow("Quit Game") << true;

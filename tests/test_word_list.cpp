@@ -3,6 +3,7 @@
 
 #include "fixture.h"
 #include "main_window/list_view.h"
+#include "main_window/program_folder.h"
 #include "main_window/twips.h"
 #include "word_list/file_replace.h"
 #include "word_list/frm_saving.h"
@@ -15,9 +16,12 @@
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QTest>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -47,13 +51,45 @@ QByteArray numberedLines(int count) {
     return bytes;
 }
 
+// The system calls of a save as a failing disk, another file system or a container answers
+// them; each step is named by how it fails.
+void breakTheDisk(const QString& how) {
+    SaveCalls& calls = saveCalls();
+    if (how == "data sync")
+        calls.dataSync = [](int) { return errno = EIO, -1; };
+    if (how.endsWith("folder sync"))
+        calls.folderSync = how.startsWith("no") ? [](int) { return errno = EINVAL, -1; }
+                                                : [](int) { return errno = EIO, -1; };
+    if (how == "no inodes" || how == "name too long")
+        calls.makeFile =
+            how == "no inodes"
+                ? [](int, const char*, int, mode_t) { return errno = ENOSPC, -1; }
+                : [](int, const char*, int, mode_t) { return errno = ENAMETOOLONG, -1; };
+    if (how == "no unnamed files")
+        calls.makeFile = [](int folder, const char* name, int flags, mode_t mode) {
+            return (flags & O_TMPFILE) == O_TMPFILE ? (errno = EOPNOTSUPP, -1)
+                                                    : ::openat(folder, name, flags, mode);
+        };
+    if (how == "another copy") // makes the file while this one makes it
+        calls.makeFile = [](int folder, const char* name, int flags, mode_t mode) {
+            const int theirs = ::openat(folder, "Settings", O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+            if (::write(theirs, "Theirs\r\n", 8) != 8 || ::close(theirs) != 0)
+                qFatal("the other copy of the game could not write its file");
+            return ::openat(folder, name, flags, mode);
+        };
+    if (how == "bind mount" || how == "rename fails")
+        calls.rename = how == "bind mount"
+                           ? [](int, const char*, const char*) { return errno = EBUSY, -1; }
+                           : [](int, const char*, const char*) { return errno = EIO, -1; };
+}
+
 } // namespace
 
 class WordListTest : public QObject {
     Q_OBJECT
 
     std::optional<GameRun> run_;
-    const DiskSync realSync_ = diskSync();
+    const SaveCalls realCalls_ = saveCalls();
 
     QStringList filesInFolder() const {
         return QDir(run_->folder.path())
@@ -80,7 +116,10 @@ class WordListTest : public QObject {
 
 private slots:
     void init() { run_.emplace(); }
-    void cleanup() { run_.reset(); }
+    void cleanup() {
+        run_.reset();
+        saveCalls() = realCalls_;
+    }
 
     void eachLineOfTheFileIsARowAsItStands_data() {
         QTest::addColumn<QByteArray>("bytes");
@@ -128,11 +167,15 @@ private slots:
         QTest::newRow("no read permission") << "unreadable" << 0 << settings;
         QTest::newRow("a first run, read-only folder") << "read-only folder" << 0 << QStringList();
         QTest::newRow("a first run on a full disk") << "full disk" << 0 << QStringList();
+        QTest::newRow("a first run without folder sync") << "no folder sync" << 0 << settings;
+        QTest::newRow("a first run meets another copy's file") << "another copy" << 0 << settings;
     }
     void aStartLoadsTheListOrLeavesTheFolderAlone() {
         QFETCH(QString, folder);
         QFETCH(int, rows);
         QFETCH(QStringList, files);
+        if ((folder == "unreadable" || folder == "read-only folder") && overridesFilePermissions())
+            QSKIP("runs as root, which reads and writes past permissions");
         const QString settings = run_->file(QStringLiteral("Settings"));
         const QByteArray mine = "Mine\r\nAll mine\r\n";
         if (folder == "defaults" || folder == "unreadable")
@@ -151,6 +194,7 @@ private slots:
             fullDisk.emplace(100);
         if (folder == "defaults")
             QFile::setPermissions(settings, QFile::ReadOwner);
+        breakTheDisk(folder);
         run_->start();
         fullDisk.reset();
         QFile::setPermissions(run_->folder.path(),
@@ -177,10 +221,32 @@ private slots:
         QCOMPARE(list.header()->sectionSize(1), px(720));
         QCOMPARE(run_->window->Picture1->accessibleName(),
                  QStringLiteral("Gallows drawing, 12 of 12 pieces shown"));
-        if (folder == "missing" || folder == "unreadable")
-            QCOMPARE(run_->readSettings(), folder == "missing" ? defaultSettingsBytes() : mine);
+        if (folder == "missing" || folder == "no folder sync")
+            QCOMPARE(run_->readSettings(), defaultSettingsBytes());
+        if (folder == "unreadable" || folder == "another copy")
+            QCOMPARE(run_->readSettings(), folder == "unreadable" ? mine : "Theirs\r\n");
         if (folder == "folder")
             QVERIFY(QFileInfo(settings).isDir());
+    }
+
+    void aProgramFolderWhoseNameIsNotTextKeepsItsListInIt() {
+        const QByteArray folder = QFile::encodeName(run_->folder.path()) + "/g\xffx";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        const auto removeIt = qScopeGuard([&] { // a name that the temporary folder cannot remove
+            ::unlink(folder + "/Settings");
+            ::rmdir(folder);
+        });
+        const QString reachable = folderReachableAs(folder);
+        struct stat info {
+        }, reached{};
+        ::stat(folder, &info);
+        QVERIFY(::stat(QFile::encodeName(reachable), &reached) == 0 &&
+                reached.st_ino == info.st_ino);
+        setProgramFolder(reachable); // only once it is sure to be that folder
+        run_->start();               // a first run
+        setProgramFolder(run_->folder.path());
+        QCOMPARE(::stat(folder + "/Settings", &info), 0);
+        QCOMPARE(info.st_size, defaultSettingsBytes().size());
     }
 
     void addingTakesUpToTwelveCharactersAsTypedAndSaveKeepsThem() {
@@ -255,24 +321,6 @@ private slots:
         QCOMPARE(noGameDifference(*run_->window), QString());
     }
 
-    void aSaveByRootKeepsTheFilesOwnerGroupAndMode() {
-        frmWords& editor = editorOn(defaultSettingsBytes());
-        const QByteArray path = QFile::encodeName(run_->file(QStringLiteral("Settings")));
-        if (::chown(path.constData(), 1234, 1234) != 0)
-            QSKIP("only root may hand a file to another user");
-        ::chmod(path.constData(), 0646); // the others may write to it: that is us, now
-        struct stat before {
-        }, after{};
-        ::stat(path.constData(), &before);
-        editor.cmdSave->click();
-        QCOMPARE(run_->desktop.texts, QStringList{"Save Successful"});
-        QCOMPARE(::stat(path.constData(), &after), 0);
-        QVERIFY(after.st_ino != before.st_ino); // replaced, not written in place
-        QCOMPARE(after.st_uid, 1234u);
-        QCOMPARE(after.st_gid, 1234u);
-        QCOMPARE(after.st_mode & 07777, 0646u);
-    }
-
     void aSaveWritesEveryRowOrLeavesTheOldFileAsItWas_data() {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("cause"); // of a failure, or what happens on Retry
@@ -305,6 +353,19 @@ private slots:
         QTest::newRow("an empty list") << defaults << "empty list" << defaults << failed;
         QTest::newRow("the data sync fails") << defaults << "data sync" << defaults << failed;
         QTest::newRow("the folder sync fails") << defaults << "folder sync" << defaults << failed;
+        QTest::newRow("no folder sync on this file system")
+            << defaults << "no folder sync" << defaults + extra << saved;
+        QTest::newRow("no inodes left: not in place")
+            << defaults << "no inodes" << defaults << failed;
+        QTest::newRow("name too long: not in place")
+            << defaults << "name too long" << defaults << failed;
+        QTest::newRow("no unnamed files on this file system")
+            << defaults << "no unnamed files" << defaults + extra << saved;
+        QTest::newRow("a bind-mounted file: in place")
+            << defaults << "bind mount" << defaults + extra << saved;
+        QTest::newRow("the rename fails") << defaults << "rename fails" << defaults << failed;
+        QTest::newRow("a dangling link")
+            << defaults << "dangling link" << QByteArray("(none)") << failed;
         QTest::newRow("a folder that takes no new file: in place")
             << defaults << "in place" << defaults + extra << saved;
         QTest::newRow("in place, full disk part-way")
@@ -344,14 +405,11 @@ private slots:
         }
         if (cause.startsWith("in place"))
             QFile::setPermissions(run_->folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-        const auto failing = [](int) {
-            errno = EIO;
-            return -1;
-        };
-        if (cause == "data sync")
-            diskSync().data = failing;
-        if (cause == "folder sync")
-            diskSync().folder = failing;
+        if (cause == "dangling link") {
+            QFile::remove(settings);
+            QVERIFY(QFile::link(QStringLiteral("elsewhere"), settings));
+        }
+        breakTheDisk(cause);
         run_->desktop.answers = {kAnswerRetry, kAnswerCancel};
         int shown = 0, progress = -1, maximum = -1;
         run_->desktop.whileShown = [&](const QString& text) {
@@ -364,7 +422,6 @@ private slots:
                 fullDisk.reset();
         };
         run_->window->wordsWindow().cmdSave->click();
-        diskSync() = realSync_;
         QFile::setPermissions(run_->folder.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(run_->desktop.texts, messages);

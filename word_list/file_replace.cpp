@@ -1,38 +1,53 @@
 #include "word_list/file_replace.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <QRandomGenerator>
+#include <attr/libattr.h>
 #include <cerrno>
+#include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
-DiskSync& diskSync() {
-    static DiskSync sync{::fdatasync, ::fsync};
-    return sync;
+SaveCalls& saveCalls() {
+    static SaveCalls calls{[](int folder, const char* name, int flags, mode_t mode) {
+                               return ::openat(folder, name, flags, mode);
+                           },
+                           [](int folder, const char* from, const char* to) {
+                               return ::renameat(folder, from, folder, to);
+                           },
+                           ::fdatasync, ::fsync};
+    return calls;
 }
 
 namespace {
 
 class Descriptor {
 public:
-    explicit Descriptor(int fd)
+    explicit Descriptor(int fd = -1)
         : fd_(fd) {}
-    ~Descriptor() { close(); }
+    ~Descriptor() { reset(); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
-    bool close() { return fd_ < 0 || ::close(std::exchange(fd_, -1)) == 0; }
+    void reset(int fd = -1) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
 
 private:
     int fd_;
 };
 
-QByteArray native(const QString& path) {
-    return QFile::encodeName(path);
+// Past a file-size limit a write must fail as on a full disk, not end the game in mid-save.
+void keepWritesFromEndingTheGame() {
+    ::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -49,39 +64,175 @@ bool writeAll(int fd, const QByteArray& bytes) {
 
 // The bytes from the start of the file, the file cut after them, and all of it on disk.
 bool overwrite(int fd, const QByteArray& bytes) {
-    return writeAll(fd, bytes) && ::ftruncate(fd, bytes.size()) == 0 && diskSync().data(fd) == 0;
+    return writeAll(fd, bytes) && ::ftruncate(fd, bytes.size()) == 0 &&
+           saveCalls().dataSync(fd) == 0;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+// Read through the descriptor already open: another copy of the game saving at the same time
+// replaces the file under its name, never the bytes read here.
+std::optional<QByteArray> readAll(int fd, qsizetype size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype done = 0; done < size;) {
+        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(size - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return std::nullopt;
+        done += n;
+    }
+    return bytes;
 }
 
-bool syncFolderOf(const QString& path) {
-    const Descriptor folder(
-        ::open(native(QFileInfo(path).absolutePath()), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return folder.valid() && diskSync().folder(folder.get()) == 0;
+// A file's folder and its name there.
+struct Place {
+    QByteArray folder, name;
+};
+
+Place placeOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
 }
 
-enum class Temporary { Written, NotHere, Failed };
+// The file a path leads to through its links, as long as that is still the file opened.
+std::optional<QByteArray> fileBehind(const QByteArray& path, const struct stat& opened) {
+    char* const resolved = ::realpath(path.constData(), nullptr);
+    if (!resolved)
+        return std::nullopt;
+    const QByteArray target(resolved);
+    std::free(resolved);
+    struct stat found {};
+    if (::stat(target.constData(), &found) != 0 || found.st_dev != opened.st_dev ||
+        found.st_ino != opened.st_ino)
+        return std::nullopt;
+    return target;
+}
 
-// Writes the bytes to a new file beside path, with the mode, owner and group of `like` (an owner
-// or group of -1 is left as it comes). NotHere when the folder takes no new file or the owner
-// cannot be kept; nothing is left behind unless it was Written.
-Temporary writeTemporary(const QString& path, const QByteArray& bytes, const struct stat& like,
-                         QByteArray& name) {
-    name = native(path) + ".XXXXXX";
-    Descriptor file(::mkostemp(name.data(), O_CLOEXEC));
-    if (!file.valid())
-        return Temporary::NotHere;
-    Temporary result = Temporary::Failed;
-    if (::fchown(file.get(), like.st_uid, like.st_gid) != 0)
-        result = Temporary::NotHere;
-    else if (::fchmod(file.get(), like.st_mode & 07777) == 0 && overwrite(file.get(), bytes) &&
-             file.close())
-        return Temporary::Written;
-    ::unlink(name.constData());
-    return result;
+// A folder sync that the file system does not offer (some network and FUSE file systems answer
+// EINVAL) is no failure; an I/O error is.
+bool syncFolder(const QByteArray& folder) {
+    const Descriptor fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.valid() &&
+           (saveCalls().folderSync(fd.get()) == 0 || errno == EINVAL || errno == EBADF);
+}
+
+// The new file made like the old one: owner and group, mode, then the ACL and other extended
+// attributes (the ACL puts its mask in the group bits). Those the system keeps to itself are
+// skipped.
+bool makeLike(int fd, int old, const struct stat& like) {
+    const auto wanted = [](const char* name, struct error_context* context) {
+        return attr_copy_action(name, context) != ATTR_ACTION_SKIP ? 1 : 0;
+    };
+    return ::fchown(fd, like.st_uid, like.st_gid) == 0 && ::fchmod(fd, like.st_mode & 07777) == 0 &&
+           ::attr_copy_fd("Settings", old, "the new Settings", fd, wanted, nullptr) == 0;
+}
+
+// Failures to make a file that mean the folder takes no new files.
+bool refusesNewFiles(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+// The new file the list goes to before it takes the list's name. Where the file system offers
+// it, the file has no name until it is whole, so that a crash meanwhile leaves nothing behind;
+// elsewhere it has a random name beside the list until then.
+class Temporary {
+public:
+    Temporary(int folder, const QByteArray& listName, mode_t mode);
+    ~Temporary() {
+        if (!name_.isEmpty())
+            ::unlinkat(folder_, name_.constData(), 0);
+    }
+
+    int fd() const { return file_.get(); }
+    bool valid() const { return file_.valid(); }
+    int error() const { return error_; } // of the last step that failed
+
+    // The file under the list's name, never over a file of that name.
+    bool create();
+    // The file in the list's place under its name.
+    bool replace();
+
+private:
+    QByteArray randomName() const;
+    bool linkAs(const QByteArray& name);
+    bool takeName();
+
+    int folder_;
+    QByteArray listName_;
+    Descriptor file_;
+    QByteArray name_; // the file's own name beside the list, while it has one
+    int error_ = 0;
+};
+
+Temporary::Temporary(int folder, const QByteArray& listName, mode_t mode)
+    : folder_(folder)
+    , listName_(listName) {
+    const int unnamed = saveCalls().makeFile(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    error_ = errno;
+    if (unnamed >= 0 || (error_ != EOPNOTSUPP && error_ != EISDIR)) {
+        file_.reset(unnamed);
+        return;
+    }
+    for (int attempt = 0; attempt < 100 && error_ != 0; ++attempt) {
+        const QByteArray name = randomName();
+        const int fd = saveCalls().makeFile(folder, name.constData(),
+                                            O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode);
+        error_ = fd >= 0 ? 0 : errno;
+        if (fd >= 0) {
+            file_.reset(fd);
+            name_ = name;
+        } else if (error_ != EEXIST) {
+            return;
+        }
+    }
+}
+
+QByteArray Temporary::randomName() const {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray name = listName_ + ".XXXXXX";
+    for (qsizetype i = name.size() - 6; i < name.size(); ++i)
+        name[i] = kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters) - 1)];
+    return name;
+}
+
+bool Temporary::linkAs(const QByteArray& name) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(file_.get());
+    const bool linked =
+        name_.isEmpty() ? ::linkat(AT_FDCWD, self.constData(), folder_, name.constData(),
+                                   AT_SYMLINK_FOLLOW) == 0
+                        : ::linkat(folder_, name_.constData(), folder_, name.constData(), 0) == 0;
+    error_ = linked ? 0 : errno;
+    return linked;
+}
+
+bool Temporary::create() {
+    if (!linkAs(listName_))
+        return false;
+    if (!name_.isEmpty())
+        ::unlinkat(folder_, std::exchange(name_, {}).constData(), 0);
+    return true;
+}
+
+bool Temporary::takeName() {
+    for (int attempt = 0; name_.isEmpty() && attempt < 100; ++attempt) {
+        const QByteArray name = randomName();
+        if (linkAs(name))
+            name_ = name;
+        else if (error_ != EEXIST)
+            return false;
+    }
+    return !name_.isEmpty();
+}
+
+bool Temporary::replace() {
+    if (!takeName())
+        return false;
+    if (saveCalls().rename(folder_, name_.constData(), listName_.constData()) != 0) {
+        error_ = errno;
+        return false;
+    }
+    name_.clear();
+    return true;
 }
 
 // The file itself takes the bytes; when that fails part-way, its old bytes go back.
@@ -92,55 +243,65 @@ bool rewriteInPlace(int fd, const QByteArray& bytes, const QByteArray& old) {
     return false;
 }
 
+int openFolder(const QByteArray& folder) {
+    return ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
 } // namespace
 
 bool createFile(const QString& path, const QByteArray& bytes) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    struct stat like {};
-    like.st_mode = 0666 & ~mask;
-    like.st_uid = static_cast<uid_t>(-1);
-    like.st_gid = static_cast<gid_t>(-1);
-    QByteArray name;
-    if (writeTemporary(path, bytes, like, name) != Temporary::Written)
+    keepWritesFromEndingTheGame();
+    const QByteArray given = QFile::encodeName(path);
+    if (!given.startsWith('/'))
         return false;
-    if (::rename(name.constData(), native(path).constData()) == 0 && syncFolderOf(path))
-        return true;
-    ::unlink(name.constData());
-    ::unlink(native(path).constData());
-    return false;
+    const Place place = placeOf(given);
+    const Descriptor folder(openFolder(place.folder));
+    if (!folder.valid())
+        return false;
+    Temporary temporary(folder.get(), place.name, 0666); // as the umask allows
+    // The file is whole once it has its name; only the name may not outlive a failed sync.
+    return temporary.valid() && overwrite(temporary.fd(), bytes) && temporary.create() &&
+           syncFolder(place.folder);
 }
 
 bool rewriteFile(const QString& path, const QByteArray& bytes) {
-    // Never created, and a pipe of that name fails at once rather than waiting for a reader.
-    const Descriptor file(::open(native(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    keepWritesFromEndingTheGame();
+    const QByteArray given = QFile::encodeName(path);
+    // Never created, a pipe of that name fails at once rather than wait for a reader, and the
+    // old bytes are read back through it.
+    const Descriptor file(
+        given.startsWith('/') ? ::open(given.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC) : -1);
     struct stat old {};
     if (!file.valid() || ::fstat(file.get(), &old) != 0 || !S_ISREG(old.st_mode))
         return false;
     // A file that carries no write permission for anyone is left alone, whoever runs the game.
     if ((old.st_mode & 0222) == 0)
         return false;
-    const QByteArray oldBytes = readAll(path);
-    if (oldBytes.size() != old.st_size)
-        return false; // the old list could not be put back after a failure
-    QByteArray name;
-    switch (writeTemporary(path, bytes, old, name)) {
-    case Temporary::Failed:
+    const std::optional<QByteArray> oldBytes = readAll(file.get(), old.st_size);
+    // Through a link, the file it points to is replaced and the link stays as it is.
+    const std::optional<QByteArray> target = fileBehind(given, old);
+    if (!oldBytes || !target)
         return false;
-    case Temporary::NotHere:
-        return rewriteInPlace(file.get(), bytes, oldBytes);
-    case Temporary::Written:
-        break;
-    }
-    if (::rename(name.constData(), native(path).constData()) != 0) {
-        ::unlink(name.constData());
+    const Place place = placeOf(*target);
+    const Descriptor folder(openFolder(place.folder));
+    if (!folder.valid())
         return false;
+
+    Temporary temporary(folder.get(), place.name, 0600);
+    if (!temporary.valid())
+        return refusesNewFiles(temporary.error()) && rewriteInPlace(file.get(), bytes, *oldBytes);
+    if (!makeLike(temporary.fd(), file.get(), old))
+        return rewriteInPlace(file.get(), bytes, *oldBytes);
+    if (!overwrite(temporary.fd(), bytes))
+        return false;
+    if (!temporary.replace()) {
+        // A file bind-mounted into a container cannot be renamed over.
+        const int error = temporary.error();
+        return (error == EBUSY || error == EXDEV) && rewriteInPlace(file.get(), bytes, *oldBytes);
     }
-    if (syncFolderOf(path))
+    if (syncFolder(place.folder))
         return true;
     // The new name may never reach the disk: the old list goes back under it.
-    const Descriptor renamed(::open(native(path).constData(), O_WRONLY | O_CLOEXEC));
-    if (renamed.valid())
-        overwrite(renamed.get(), oldBytes);
+    overwrite(temporary.fd(), *oldBytes);
     return false;
 }

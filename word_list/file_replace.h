@@ -2,22 +2,27 @@
 
 #include <QByteArray>
 #include <QString>
+#include <sys/types.h>
 
-// The calls that make a write durable. Tests swap them for ones that fail, as a failing disk or
-// a network file system does.
-struct DiskSync {
-    int (*data)(int fd);
-    int (*folder)(int fd);
+// The system calls a save may meet a failure in. Tests swap them for ones that fail as a full
+// disk, a network file system or a file bind-mounted into a container does.
+struct SaveCalls {
+    int (*makeFile)(int folder, const char* name, int flags, mode_t mode); // openat
+    int (*rename)(int folder, const char* from, const char* to);
+    int (*dataSync)(int fd);
+    int (*folderSync)(int fd);
 };
-DiskSync& diskSync();
+SaveCalls& saveCalls();
 
-// Puts a new file at path holding exactly these bytes, whole or not at all. False when that
-// failed; nothing is left behind then.
+// Puts a new file at path holding exactly these bytes, whole or not at all, and never over a
+// file of that name. False when that failed; nothing is left behind then.
 bool createFile(const QString& path, const QByteArray& bytes);
 
 // Rewrites the player's file with these bytes. Only an existing ordinary file that someone may
-// write to is rewritten, keeping its mode, owner and group. The new bytes go to a temporary file
-// beside it that takes its name once they are on disk; where the folder takes no new files, the
-// file is written in place, and its old bytes are put back if that fails part-way. False when
-// the file was refused or the write failed: the old bytes are then still there.
+// write to is rewritten; through a symbolic link, the file it points to. The new bytes go to a
+// new file beside it that takes its place once they are on disk, with its mode, owner, group,
+// ACL and extended attributes. Where the folder takes no new files, the file cannot be renamed
+// over, or its owner or attributes could not be kept on a new file, it is written in place, and
+// its old bytes are put back if that fails part-way. False when the file was refused or the
+// write failed: the old bytes are then still there.
 bool rewriteFile(const QString& path, const QByteArray& bytes);

@@ -11,8 +11,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 int ScriptedDesktop::show(const QString& text, int style, const QString& caption) {
     texts.append(caption == QStringLiteral("Gibbetry") ? text : QStringLiteral("wrong caption"));
@@ -159,8 +159,20 @@ void whenModal(const std::function<void(QWidget&)>& whileUp) {
     });
 }
 
+bool overridesFilePermissions() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return ::geteuid() == 0;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("CapEff:")) {
+            constexpr quint64 kOverrideOrRead = (1u << 1) | (1u << 2); // DAC_OVERRIDE, READ_SEARCH
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) & kOverrideOrRead) != 0;
+        }
+    }
+    return ::geteuid() == 0;
+}
+
 FileSizeLimit::FileSizeLimit(long bytes) {
-    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the test
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     saved_ = static_cast<long>(limit.rlim_cur);

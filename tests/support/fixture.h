@@ -75,6 +75,10 @@ QString designBoardDifference(const frmMain& window);
 // closed after a few seconds, so that no run ever hangs.
 void whenModal(const std::function<void(QWidget&)>& whileUp);
 
+// Whether this process reads and writes past file permissions, as root does: a test of what
+// a player may not do skips then.
+bool overridesFilePermissions();
+
 // While it lives, a write that would take a file past the given size fails, as on a full disk.
 class FileSizeLimit {
 public:
