@@ -45,6 +45,10 @@ std::optional<std::chrono::milliseconds> waveLength(const QString& path) {
     return std::nullopt;
 }
 
+bool MultimediaSound::anyAudioOutput() {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
 void MultimediaSound::prepare(const QString& path) {
     effect(path);
 }
@@ -62,7 +66,7 @@ void MultimediaSound::playToEnd(const QString& path) {
     QElapsedTimer clock;
     clock.start();
     const std::optional<std::chrono::milliseconds> length = waveLength(path);
-    if (!length || (beepWithoutOutput_ && QMediaDevices::audioOutputs().isEmpty())) {
+    if (!length || !hasAudioOutput_()) {
         QApplication::beep();
         return;
     }

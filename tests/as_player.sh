@@ -9,10 +9,8 @@ trap 'rm -rf "$home"' EXIT
 mkdir -m 700 "$home/runtime"
 chown -R nobody:nogroup "$home"
 player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-for file in "$@"; do
-    if [ -e "$file" ] && ! "${player[@]}" test -r "$file"; then
-        echo "SKIP: $file lies where the user nobody cannot reach it"
-        exit 77
-    fi
-done
+if ! "${player[@]}" test -x "$1"; then
+    echo "SKIP: $1 lies where the user nobody cannot reach it"
+    exit 77
+fi
 HOME=$home TMPDIR=$home XDG_RUNTIME_DIR=$home/runtime "${player[@]}" "$@"

@@ -3,7 +3,6 @@
 
 #include "fixture.h"
 #include "main_window/list_view.h"
-#include "main_window/program_folder.h"
 #include "main_window/twips.h"
 #include "word_list/file_replace.h"
 #include "word_list/frm_saving.h"
@@ -11,16 +10,17 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QTest>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -81,6 +81,22 @@ void breakTheDisk(const QString& how) {
         calls.rename = how == "bind mount"
                            ? [](int, const char*, const char*) { return errno = EBUSY, -1; }
                            : [](int, const char*, const char*) { return errno = EIO, -1; };
+}
+
+// A file's mode, owner and group, and its extended attributes, its ACL among them.
+QByteArray shapeOf(const QString& path) {
+    const QByteArray file = QFile::encodeName(path);
+    struct stat info {};
+    ::stat(file, &info);
+    QByteArray shape = QByteArray::number(info.st_mode, 8) + ' ' + QByteArray::number(info.st_uid) +
+                       ':' + QByteArray::number(info.st_gid);
+    char names[1024], value[1024];
+    QByteArrayList sorted = QByteArray(names, qMax(::listxattr(file, names, 1024), 0L)).split(0);
+    std::sort(sorted.begin(), sorted.end());
+    for (const QByteArray& name : sorted)
+        shape += ' ' + name + '=' +
+                 QByteArray(value, qMax(::getxattr(file, name, value, 1024), 0L)).toHex();
+    return shape;
 }
 
 } // namespace
@@ -229,26 +245,6 @@ private slots:
             QVERIFY(QFileInfo(settings).isDir());
     }
 
-    void aProgramFolderWhoseNameIsNotTextKeepsItsListInIt() {
-        const QByteArray folder = QFile::encodeName(run_->folder.path()) + "/g\xffx";
-        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
-        const auto removeIt = qScopeGuard([&] { // a name that the temporary folder cannot remove
-            ::unlink(folder + "/Settings");
-            ::rmdir(folder);
-        });
-        const QString reachable = folderReachableAs(folder);
-        struct stat info {
-        }, reached{};
-        ::stat(folder, &info);
-        QVERIFY(::stat(QFile::encodeName(reachable), &reached) == 0 &&
-                reached.st_ino == info.st_ino);
-        setProgramFolder(reachable); // only once it is sure to be that folder
-        run_->start();               // a first run
-        setProgramFolder(run_->folder.path());
-        QCOMPARE(::stat(folder + "/Settings", &info), 0);
-        QCOMPARE(info.st_size, defaultSettingsBytes().size());
-    }
-
     void addingTakesUpToTwelveCharactersAsTypedAndSaveKeepsThem() {
         run_->writeWords(kSix);
         run_->start().move(150, 100); // room around the board for the larger editor
@@ -303,6 +299,21 @@ private slots:
         QCOMPARE(run_->desktop.styles, QList<int>{kStyleExclamation});
     }
 
+    void enterPressesOnlyTheButtonThatHasTheFocus() {
+        frmWords& editor = editorOn(GameRun::linesOf(kSix));
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        clickRow(*editor.lstWords, 1);
+        run_->desktop.typed = {"Added"};
+        QTest::keyClick(editor.lstWords, Qt::Key_Return); // the editor has no default button
+        QVERIFY(run_->desktop.texts.isEmpty() && editor.isVisible());
+        QCOMPARE(editor.lstWords->count(), 6);
+        for (int i = 0; i < 4; ++i) // Add, Remove, Close, Save
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(run_->desktop.texts, QStringList{"Save Successful"});
+    }
+
     void closingByTheTitleBarDropsUnsavedEditsAndStopsTheGame() {
         run_->writeWords(kSix);
         run_->start().Command1->click();
@@ -319,6 +330,42 @@ private slots:
         QCOMPARE(listRows(run_->window->lstWords()), kSix);
         QVERIFY(!run_->window->wordsWindow().isVisible());
         QCOMPARE(noGameDifference(*run_->window), QString());
+    }
+
+    void aSaveThroughALinkKeepsTheFileAsThePlayerMadeIt_data() {
+        QTest::addColumn<QString>("made");
+        QTest::newRow("a link to a list kept in a synced folder") << "link";
+        QTest::newRow("an ACL and an extended attribute") << "attributes";
+        QTest::newRow("another user's file, saved by root") << "owner";
+    }
+    void aSaveThroughALinkKeepsTheFileAsThePlayerMadeIt() {
+        QFETCH(QString, made);
+        QDir(run_->folder.path()).mkdir(QStringLiteral("synced"));
+        const QString list = run_->file(QStringLiteral("synced/list"));
+        const QByteArray file = QFile::encodeName(list);
+        QVERIFY(QFile::link(QStringLiteral("synced/list"), run_->file(QStringLiteral("Settings"))));
+        run_->writeSettings(defaultSettingsBytes()); // through the link
+        // u::rw, u:1234:rw, g::r, m::rw, o::- in the kernel's layout
+        const QByteArray acl =
+            QByteArray::fromHex("0200000001000600ffffffff02000600d2040000"
+                                "04000400ffffffff10000600ffffffff20000000ffffffff");
+        if (made == "attributes" &&
+            (::setxattr(file, "user.synced", "yes", 3, 0) != 0 ||
+             ::setxattr(file, "system.posix_acl_access", acl, size_t(acl.size()), 0) != 0))
+            QSKIP("this file system keeps no extended attributes");
+        if (made == "owner" && (::chown(file, 1234, 1234) != 0 || ::chmod(file, 0646) != 0))
+            QSKIP("only root may hand a file to another user");
+        const QByteArray before = shapeOf(list);
+        frmWords& editor = run_->start().wordsWindow();
+        run_->desktop.typed = {"Extra"};
+        editor.cmdAdd->click();
+        editor.cmdSave->click();
+        QCOMPARE(run_->desktop.texts, QStringList{"Save Successful"});
+        QCOMPARE(QFile::symLinkTarget(run_->file(QStringLiteral("Settings"))), list);
+        QCOMPARE(run_->readSettings(), defaultSettingsBytes() + "Extra\r\n");
+        QCOMPARE(shapeOf(list), before);
+        QCOMPARE(QDir(run_->file(QStringLiteral("synced"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"list"});
     }
 
     void aSaveWritesEveryRowOrLeavesTheOldFileAsItWas_data() {

@@ -10,6 +10,7 @@
 #include "word_list/settings_file.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -19,7 +20,8 @@ constexpr int kFewestWords = 5;
 QPushButton* button(const QString& caption, QRect place, QWidget* parent) {
     auto* pushButton = new QPushButton(caption, parent);
     pushButton->setGeometry(place);
-    pushButton->setAutoDefault(false);
+    pushButton->setAutoDefault(false); // else the first to have the focus would take Enter for good
+    pushButton->installEventFilter(parent);
     return pushButton;
 }
 
@@ -97,6 +99,17 @@ void frmWords::cmdClose_Click() {
 
 void frmWords::reject() {
     // Esc: the editor has no Cancel, and closing would throw every unsaved word away.
+}
+
+bool frmWords::eventFilter(QObject* watched, QEvent* event) {
+    // Enter presses the button that has the focus, as Space does; nothing else takes it.
+    auto* pushButton = qobject_cast<QPushButton*>(watched);
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+    if (pushButton && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        pushButton->click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmWords::closeEvent(QCloseEvent* event) {

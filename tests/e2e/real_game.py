@@ -1,9 +1,8 @@
 """The real game, end to end, as a screen reader user meets it over the accessibility bus: it
-plays, edits and saves, and takes hostile word lists. Usage, inside
+plays, edits and saves. Usage, inside
 desktop_session.sh: real_game.py GAME_EXECUTABLE"""
 
 import os
-import random
 import shutil
 import subprocess
 import sys
@@ -43,19 +42,18 @@ def check(what, actual, wanted=True):
 
 
 class Game:
-    """One run of the game in a folder of its own, with our sounds or none."""
+    """One run of the game in a folder of its own, with our sounds."""
 
-    def __init__(self, executable, settings, sounds=True):
+    def __init__(self, executable, settings):
         self.folder = tempfile.mkdtemp(prefix="gibbetry-")
         for program in (executable, os.path.join(os.path.dirname(executable), "libgibbetry_sound.so")):
             shutil.copy(program, self.folder)
         self.settings_path = os.path.join(self.folder, "Settings")
         with open(self.settings_path, "wb") as out:
             out.write(settings)
-        for name in ("win.wav", "lose.wav") if sounds else ():
+        for name in ("win.wav", "lose.wav"):
             shutil.copy(os.path.join(ASSETS, name), self.folder)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.started = time.monotonic()
         self.process = subprocess.Popen([os.path.join(self.folder, "gibbetry")], env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.app = wait_for("the game on the accessibility bus", self._find_app, 30)
@@ -148,43 +146,17 @@ def a_game_edited_and_saved(exe):
         game.press("Save", within=editor)
         game.answer("Save Successful")
         check("the file holds the list the editor showed", game.settings(), FIVE)
-        os.remove(game.settings_path)
-        game.press("Save", within=editor)
-        game.answer("Save Unsuccessful", button="Cancel")
-        check("a missing file is not created", game.settings(), None)
-        with open(game.settings_path, "wb") as out:
-            out.write(b"Someone\r\nElse\r\n")
-        os.chmod(game.settings_path, 0o444)
-        game.press("Save", within=editor)
-        game.answer("Save Unsuccessful", button="Cancel")
-        check("a file nobody may write is left alone, even by root", game.settings(), b"Someone\r\nElse\r\n")
         game.press("Close", within=editor)
-
-
-def hostile_word_lists(exe):
-    lists = {
-        "binary garbage with NUL bytes": random.Random(1234).randbytes(256 * 1024) + b"\0\0\0",
-        "only carriage returns": b"Wax\rCorn\rTree\rWash\rRich\r",
-        "a hundred thousand lines": b"".join(b"word%d\r\n" % i for i in range(100000)),
-    }
-    for name, data in lists.items():
-        with Game(exe, data) as game:
-            check(f"{name}: started within 5 s", time.monotonic() - game.started < 5)
-            for _ in range(3):
-                game.press("New Game")
-                check(f"{name}: the board answers", len(game.slots()), 12)
-            check(f"{name}: no message", game.message(), None)
-            check(f"{name}: the file is unchanged", game.settings() == data)
 
 
 if __name__ == "__main__":
     failed = []
-    for case in (a_game_edited_and_saved, hostile_word_lists):
+    for case in (a_game_edited_and_saved,):
         try:
             case(sys.argv[1])
             print(f"ok   {case.__name__}")
         except AssertionError as failure:
             failed.append(case)
             print(f"FAIL {case.__name__}: {failure}")
-    print(f"{2 - len(failed)} passed, {len(failed)} failed")
+    print(f"{1 - len(failed)} passed, {len(failed)} failed")
     sys.exit(1 if failed else 0)

@@ -161,15 +161,12 @@ void whenModal(const std::function<void(QWidget&)>& whileUp) {
 
 bool overridesFilePermissions() {
     QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return ::geteuid() == 0;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("CapEff:")) {
-            constexpr quint64 kOverrideOrRead = (1u << 1) | (1u << 2); // DAC_OVERRIDE, READ_SEARCH
-            return (line.mid(7).trimmed().toULongLong(nullptr, 16) & kOverrideOrRead) != 0;
-        }
-    }
-    return ::geteuid() == 0;
+    const QByteArray lines = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    const qsizetype at = lines.indexOf("CapEff:");
+    constexpr quint64 kOverride = 1u << 1, kReadSearch = 1u << 2;
+    return at < 0 ? ::geteuid() == 0
+                  : (lines.mid(at + 7, 18).trimmed().toULongLong(nullptr, 16) &
+                     (kOverride | kReadSearch)) != 0;
 }
 
 FileSizeLimit::FileSizeLimit(long bytes) {
