@@ -1,6 +1,7 @@
 # An installed game keeps to one folder of its own, lib/gibbetry: the program, its sounds and,
 # once it has run, Settings. bin/gibbetry points there, and the desktop finds it through its
-# entry, icon and AppStream description.
+# entry, icons and AppStream description. Every installed file is listed in the build folder's
+# install_manifest.txt, so that it can be removed again; Settings, which the game writes, is not.
 set(app_id example.gibbetry.Gibbetry)
 set(game_dir lib/gibbetry)
 
@@ -10,16 +11,22 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/win.wav ${CMAKE_CURRENT_LIST_DIR}/lose.w
         DESTINATION ${game_dir})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon.png
         DESTINATION share/icons/hicolor/32x32/apps RENAME ${app_id}.png)
+foreach(size 48 64 128 256)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon-${size}.png
+            DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${app_id}.png)
+endforeach()
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${app_id}.metainfo.xml DESTINATION share/metainfo)
 
-# The entry names the installed paths, which are known only when installing.
+# The entry names the installed program, and bin/gibbetry links to it: both are known only
+# when installing, and are made in the build folder first so that the install lists them.
+set(staged ${CMAKE_BINARY_DIR}/install-staged)
 install(CODE "
-    set(root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
     set(game \"\${CMAKE_INSTALL_PREFIX}/${game_dir}/gibbetry\")
-    set(icon \"\${CMAKE_INSTALL_PREFIX}/share/icons/hicolor/32x32/apps/${app_id}.png\")
     configure_file(\"${CMAKE_CURRENT_LIST_DIR}/${app_id}.desktop.in\"
-                   \"\${root}/share/applications/${app_id}.desktop\" @ONLY)
-    file(MAKE_DIRECTORY \"\${root}/bin\")
-    file(CREATE_LINK ../${game_dir}/gibbetry \"\${root}/bin/gibbetry\" SYMBOLIC)
-    message(STATUS \"Installing: \${root}/bin/gibbetry\")
+                   \"${staged}/${app_id}.desktop\" @ONLY)
+    file(MAKE_DIRECTORY \"${staged}/bin\")
+    file(CREATE_LINK ../${game_dir}/gibbetry \"${staged}/bin/gibbetry\" SYMBOLIC)
+    file(INSTALL \"${staged}/${app_id}.desktop\"
+         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\")
+    file(INSTALL \"${staged}/bin/gibbetry\" DESTINATION \"\${CMAKE_INSTALL_PREFIX}/bin\")
 ")

@@ -159,18 +159,22 @@ bool save(const QImage& image, const QString& folder, const char* file, int scal
     return true;
 }
 
-// Draws one picture of the given size at both scales; the drawing works in the 1x coordinates.
+// The picture of the given size, drawn at a scale; the drawing works in the 1x coordinates.
+QImage render(QSize size, QImage::Format format, qreal scale, const Draw& draw) {
+    QImage image((QSizeF(size) * scale).toSize(), format);
+    image.fill(format == QImage::Format_ARGB32 ? QColor(Qt::transparent) : QColor(Qt::black));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
+    draw(painter);
+    return image;
+}
+
+// Draws one picture of the given size at both scales.
 bool makePicture(const QString& folder, const char* file, QSize size, QImage::Format format,
                  const Draw& draw) {
     for (int scale : kScales) {
-        QImage image(size * scale, format);
-        image.fill(format == QImage::Format_ARGB32 ? QColor(Qt::transparent) : QColor(Qt::black));
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(scale, scale);
-        draw(painter);
-        painter.end();
-        if (!save(image, folder, file, scale))
+        if (!save(render(size, format, scale, draw), folder, file, scale))
             return false;
     }
     return true;
@@ -232,18 +236,26 @@ bool makeTitle(const QString& folder) {
     });
 }
 
+void drawIcon(QPainter& p) {
+    const QPen green = thick(QColor(20, 190, 40), 2.5);
+    p.setPen(green);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(16, 6.5), 4.5, 4.5);
+    p.drawLine(QPointF(16, 11), QPointF(16, 21));
+    p.drawLine(QPointF(16, 14), QPointF(8, 18));
+    p.drawLine(QPointF(16, 14), QPointF(24, 18));
+    p.drawLine(QPointF(16, 21), QPointF(10, 30));
+    p.drawLine(QPointF(16, 21), QPointF(22, 30));
+}
+
+// The window's icon, and the desktop's at the sizes its menus and launchers draw (icon-N.png).
 bool makeIcon(const QString& folder) {
-    return makePicture(folder, "icon.png", {32, 32}, QImage::Format_ARGB32, [](QPainter& p) {
-        const QPen green = thick(QColor(20, 190, 40), 2.5);
-        p.setPen(green);
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(16, 6.5), 4.5, 4.5);
-        p.drawLine(QPointF(16, 11), QPointF(16, 21));
-        p.drawLine(QPointF(16, 14), QPointF(8, 18));
-        p.drawLine(QPointF(16, 14), QPointF(24, 18));
-        p.drawLine(QPointF(16, 21), QPointF(10, 30));
-        p.drawLine(QPointF(16, 21), QPointF(22, 30));
-    });
+    for (int size : {48, 64, 128, 256}) {
+        const QImage icon = render({32, 32}, QImage::Format_ARGB32, size / 32.0, drawIcon);
+        if (!save(icon, folder, qPrintable(QStringLiteral("icon-%1.png").arg(size)), 1))
+            return false;
+    }
+    return makePicture(folder, "icon.png", {32, 32}, QImage::Format_ARGB32, drawIcon);
 }
 
 bool makePointer(const QString& folder) {
