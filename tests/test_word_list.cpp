@@ -65,7 +65,9 @@ void breakTheDisk(const QString& how) {
             how == "no inodes"
                 ? [](int, const char*, int, mode_t) { return errno = ENOSPC, -1; }
                 : [](int, const char*, int, mode_t) { return errno = ENAMETOOLONG, -1; };
-    if (how == "no unnamed files")
+    if (how == "disk full") // where the file could still be made longer, with nothing in it
+        calls.write = [](int, const void*, size_t, off_t) -> ssize_t { return errno = ENOSPC, -1; };
+    if (how.endsWith("no unnamed files"))
         calls.makeFile = [](int folder, const char* name, int flags, mode_t mode) {
             return (flags & O_TMPFILE) == O_TMPFILE ? (errno = EOPNOTSUPP, -1)
                                                     : ::openat(folder, name, flags, mode);
@@ -185,6 +187,8 @@ private slots:
         QTest::newRow("a first run on a full disk") << "full disk" << 0 << QStringList();
         QTest::newRow("a first run without folder sync") << "no folder sync" << 0 << settings;
         QTest::newRow("a first run meets another copy's file") << "another copy" << 0 << settings;
+        QTest::newRow("a first run without unnamed files")
+            << "first run, no unnamed files" << 0 << settings;
     }
     void aStartLoadsTheListOrLeavesTheFolderAlone() {
         QFETCH(QString, folder);
@@ -237,7 +241,7 @@ private slots:
         QCOMPARE(list.header()->sectionSize(1), px(720));
         QCOMPARE(run_->window->Picture1->accessibleName(),
                  QStringLiteral("Gallows drawing, 12 of 12 pieces shown"));
-        if (folder == "missing" || folder == "no folder sync")
+        if (folder == "missing" || folder == "no folder sync" || folder.startsWith("first"))
             QCOMPARE(run_->readSettings(), defaultSettingsBytes());
         if (folder == "unreadable" || folder == "another copy")
             QCOMPARE(run_->readSettings(), folder == "unreadable" ? mine : "Theirs\r\n");
@@ -406,6 +410,7 @@ private slots:
             << defaults << "no inodes" << defaults << failed;
         QTest::newRow("name too long: not in place")
             << defaults << "name too long" << defaults << failed;
+        QTest::newRow("the disk is full") << defaults << "disk full" << defaults << failed;
         QTest::newRow("no unnamed files on this file system")
             << defaults << "no unnamed files" << defaults + extra << saved;
         QTest::newRow("a bind-mounted file: in place")

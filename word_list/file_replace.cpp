@@ -13,13 +13,15 @@
 #include <utility>
 
 SaveCalls& saveCalls() {
-    static SaveCalls calls{[](int folder, const char* name, int flags, mode_t mode) {
-                               return ::openat(folder, name, flags, mode);
-                           },
-                           [](int folder, const char* from, const char* to) {
-                               return ::renameat(folder, from, folder, to);
-                           },
-                           ::fdatasync, ::fsync};
+    static SaveCalls calls{
+        .makeFile = [](int folder, const char* name, int flags,
+                       mode_t mode) { return ::openat(folder, name, flags, mode); },
+        .write = ::pwrite,
+        .rename = [](int folder, const char* from,
+                     const char* to) { return ::renameat(folder, from, folder, to); },
+        .dataSync = ::fdatasync,
+        .folderSync = ::fsync,
+    };
     return calls;
 }
 
@@ -52,7 +54,8 @@ void keepWritesFromEndingTheGame() {
 
 bool writeAll(int fd, const QByteArray& bytes) {
     for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), done);
+        const ssize_t n =
+            saveCalls().write(fd, bytes.constData() + done, size_t(bytes.size() - done), done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

@@ -8,6 +8,7 @@
 // disk, a network file system or a file bind-mounted into a container does.
 struct SaveCalls {
     int (*makeFile)(int folder, const char* name, int flags, mode_t mode); // openat
+    ssize_t (*write)(int fd, const void* bytes, size_t size, off_t at);    // pwrite
     int (*rename)(int folder, const char* from, const char* to);
     int (*dataSync)(int fd);
     int (*folderSync)(int fd);

@@ -70,6 +70,7 @@ void tearDown() {
     delete world->window;
     delete world;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDir(programFolder()).removeRecursively(); // the run's folder in memory goes with it
     delete application;
 }
 
