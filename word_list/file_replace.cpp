@@ -209,11 +209,7 @@ bool Temporary::linkAs(const QByteArray& name) {
 }
 
 bool Temporary::create() {
-    if (!linkAs(listName_))
-        return false;
-    if (!name_.isEmpty())
-        ::unlinkat(folder_, std::exchange(name_, {}).constData(), 0);
-    return true;
+    return linkAs(listName_); // a name of its own beside the list goes with it
 }
 
 bool Temporary::takeName() {

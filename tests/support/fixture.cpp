@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -39,6 +40,7 @@ float ScriptedDesktop::next() {
 }
 
 GameRun::GameRun() {
+    std::signal(SIGXFSZ, SIG_DFL); // as a new program starts, whatever an earlier test did
     setProgramFolder(folder.path());
     if (!folder.isValid() || settingsPath() != file(QStringLiteral("Settings")))
         qFatal("the program would keep its files outside the test's folder");
