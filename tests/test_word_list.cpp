@@ -79,6 +79,8 @@ void breakTheDisk(const QString& how) {
                 qFatal("the other copy of the game could not write its file");
             return ::openat(folder, name, flags, mode);
         };
+    if (how == "no name")
+        calls.link = [](int, const char*, int, const char*, int) { return errno = EMLINK, -1; };
     if (how == "bind mount" || how == "rename fails")
         calls.rename = how == "bind mount"
                            ? [](int, const char*, const char*) { return errno = EBUSY, -1; }
@@ -415,6 +417,8 @@ private slots:
             << defaults << "no unnamed files" << defaults + extra << saved;
         QTest::newRow("a bind-mounted file: in place")
             << defaults << "bind mount" << defaults + extra << saved;
+        QTest::newRow("the new file cannot take a name")
+            << defaults << "no name" << defaults << failed;
         QTest::newRow("the rename fails") << defaults << "rename fails" << defaults << failed;
         QTest::newRow("a dangling link")
             << defaults << "dangling link" << QByteArray("(none)") << failed;
@@ -435,8 +439,9 @@ private slots:
         const QByteArray path = QFile::encodeName(settings);
         const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                           QFile::WriteUser | QFile::ReadGroup;
-        QFile::setPermissions(settings,
-                              cause == "read-only" ? QFile::ReadOwner | QFile::ReadUser : mode);
+        const auto readOnly =
+            QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+        QFile::setPermissions(settings, cause == "read-only" ? readOnly : mode);
         std::optional<FileSizeLimit> fullDisk;
         if (cause.contains("full disk") || cause == "room on retry") {
             for (int i = 0; cause.contains("full disk") && i < 3000; ++i)

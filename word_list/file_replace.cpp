@@ -17,6 +17,7 @@ SaveCalls& saveCalls() {
         .makeFile = [](int folder, const char* name, int flags,
                        mode_t mode) { return ::openat(folder, name, flags, mode); },
         .write = ::pwrite,
+        .link = ::linkat,
         .rename = [](int folder, const char* from,
                      const char* to) { return ::renameat(folder, from, folder, to); },
         .dataSync = ::fdatasync,
@@ -200,10 +201,11 @@ QByteArray Temporary::randomName() const {
 
 bool Temporary::linkAs(const QByteArray& name) {
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(file_.get());
+    const auto link = saveCalls().link;
     const bool linked =
-        name_.isEmpty() ? ::linkat(AT_FDCWD, self.constData(), folder_, name.constData(),
-                                   AT_SYMLINK_FOLLOW) == 0
-                        : ::linkat(folder_, name_.constData(), folder_, name.constData(), 0) == 0;
+        name_.isEmpty()
+            ? link(AT_FDCWD, self.constData(), folder_, name.constData(), AT_SYMLINK_FOLLOW) == 0
+            : link(folder_, name_.constData(), folder_, name.constData(), 0) == 0;
     error_ = linked ? 0 : errno;
     return linked;
 }

@@ -9,6 +9,7 @@
 struct SaveCalls {
     int (*makeFile)(int folder, const char* name, int flags, mode_t mode); // openat
     ssize_t (*write)(int fd, const void* bytes, size_t size, off_t at);    // pwrite
+    int (*link)(int fromFolder, const char* from, int toFolder, const char* to, int flags);
     int (*rename)(int folder, const char* from, const char* to);
     int (*dataSync)(int fd);
     int (*folderSync)(int fd);
