@@ -288,17 +288,18 @@ bool rewriteFile(const QString& path, const QByteArray& bytes) {
     if (!folder.valid())
         return false;
 
+    const auto inPlace = [&] { return rewriteInPlace(file.get(), bytes, *oldBytes); };
     Temporary temporary(folder.get(), place.name, 0600);
     if (!temporary.valid())
-        return refusesNewFiles(temporary.error()) && rewriteInPlace(file.get(), bytes, *oldBytes);
+        return refusesNewFiles(temporary.error()) && inPlace();
     if (!makeLike(temporary.fd(), file.get(), old))
-        return rewriteInPlace(file.get(), bytes, *oldBytes);
+        return inPlace();
     if (!overwrite(temporary.fd(), bytes))
         return false;
     if (!temporary.replace()) {
         // A file bind-mounted into a container cannot be renamed over.
         const int error = temporary.error();
-        return (error == EBUSY || error == EXDEV) && rewriteInPlace(file.get(), bytes, *oldBytes);
+        return (error == EBUSY || error == EXDEV) && inPlace();
     }
     if (syncFolder(place.folder))
         return true;
