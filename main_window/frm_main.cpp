@@ -3,6 +3,7 @@
 #include "about/frm_about.h"
 #include "main_window/platform.h"
 #include "word_list/frm_words.h"
+#include "word_list/list_place.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@ frmMain::frmMain(Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , platform_(platform) {
     buildBoard();
+    settleWordListPlace();
     Form_Load();
     Picture1->setFocus();
 }

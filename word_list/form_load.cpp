@@ -1,5 +1,6 @@
 #include "main_window/frm_main.h"
 #include "main_window/list_view.h"
+#include "word_list/list_place.h"
 #include "word_list/settings_file.h"
 
 #include <QCoreApplication>

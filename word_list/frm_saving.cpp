@@ -5,6 +5,7 @@
 #include "main_window/platform.h"
 #include "main_window/twips.h"
 #include "word_list/file_replace.h"
+#include "word_list/list_place.h"
 #include "word_list/settings_file.h"
 
 #include <QLabel>

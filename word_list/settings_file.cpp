@@ -1,16 +1,11 @@
 #include "word_list/settings_file.h"
 
-#include "main_window/program_folder.h"
 #include "word_list/ansi_text.h"
 #include "word_list/file_replace.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
-
-QString settingsPath() {
-    return programFile(QStringLiteral("Settings"));
-}
 
 const QStringList& defaultWords() {
     static const QStringList words = {

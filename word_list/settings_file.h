@@ -9,8 +9,6 @@
 
 // The word list file: one word a line, every line ending in CR LF as the game writes it.
 
-QString settingsPath();
-
 // The 35 words a first run writes.
 const QStringList& defaultWords();
 

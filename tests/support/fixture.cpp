@@ -3,10 +3,10 @@
 #include "main_window/letter_slot.h"
 #include "main_window/list_view.h"
 #include "main_window/program_folder.h"
-#include "word_list/settings_file.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
@@ -42,13 +42,19 @@ float ScriptedDesktop::next() {
 GameRun::GameRun() {
     std::signal(SIGXFSZ, SIG_DFL); // as a new program starts, whatever an earlier test did
     setProgramFolder(folder.path());
-    if (!folder.isValid() || settingsPath() != file(QStringLiteral("Settings")))
+    // Every place the program may keep its list, a relative one included, is in the test's own.
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_DATA_HOME");
+    if (!folder.isValid() || !home.isValid() || !QDir::setCurrent(home.path()) ||
+        programFile(QStringLiteral("Settings")) != file(QStringLiteral("Settings")))
         qFatal("the program would keep its files outside the test's folder");
 }
 
 GameRun::~GameRun() {
     window.reset();
     setProgramFolder({});
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir::setCurrent(QDir::tempPath());
 }
 
 void GameRun::writeSettings(const QByteArray& bytes) const {

@@ -36,13 +36,14 @@ struct ScriptedDesktop final : MessageBox, InputBox, SoundPlayer, RandomSource, 
     void open(const QUrl& address) override { opened.append(address); }
 };
 
-// One run of the program for one test: a fresh program folder, the scripted desktop, and the
-// board. It stops the test before the program starts when the program would keep its files
-// anywhere but in that folder.
+// One run of the program for one test: a fresh program folder and home, the scripted desktop,
+// and the board. It stops the test before the program starts when the program would keep its
+// files anywhere but in those folders.
 struct GameRun {
     GameRun();
     ~GameRun();
-    QTemporaryDir folder;
+    QTemporaryDir folder; // the program's
+    QTemporaryDir home;   // the player's, HOME
     ScriptedDesktop desktop;
     Platform platform{desktop, desktop, desktop, desktop, desktop};
     std::unique_ptr<frmMain> window;
