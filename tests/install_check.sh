@@ -21,7 +21,7 @@ for size in 32 48 64 128 256; do # a sharp icon wherever the desktop draws one
         fail "no ${size}x$size icon"
 done
 desktop-file-validate "$prefix/share/applications/example.gibbetry.Gibbetry.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/example.gibbetry.Gibbetry.metainfo.xml"
+appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/example.gibbetry.Gibbetry.metainfo.xml"
 grep -qx "Exec=$game_dir/gibbetry" "$prefix/share/applications/example.gibbetry.Gibbetry.desktop"
 
 # Started through bin/, the game still finds its folder and writes the first run's word list there.
