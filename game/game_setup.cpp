@@ -1,5 +1,6 @@
 #include "game/draw.h"
 #include "game/random_source.h"
+#include "main_window/accessibility.h"
 #include "main_window/frm_main.h"
 #include "main_window/letter_slot.h"
 #include "main_window/list_view.h"
@@ -30,7 +31,10 @@ void frmMain::mnuStartGame_Click() {
         }
         const qint64 row = drawnRow(platform_.random.next(), drawScale(rows));
         if (row <= lstWords().count()) {
-            layOutWord(lstWords().text(static_cast<int>(row)));
+            const QString word = lstWords().text(static_cast<int>(row));
+            layOutWord(word);
+            announce(lblNotice, QStringLiteral("New game, %1.")
+                                    .arg(counted(int(word.size()), "letter", "letters")));
             return;
         }
     }

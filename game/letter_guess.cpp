@@ -1,4 +1,5 @@
 #include "game/sound_player.h"
+#include "main_window/accessibility.h"
 #include "main_window/frm_main.h"
 #include "main_window/letter_slot.h"
 #include "main_window/message_box.h"
@@ -15,23 +16,55 @@ constexpr qint16 kLosingMiss = 12;
 void frmMain::cmdLetter_Click(qint16 index) {
     QPushButton* button = cmdLetter[index];
     const QString letter = button->text();
-    bool hit = false;
+    int places = 0;
     for (LetterSlot* slot : lblLetter) {
         if (slot->tag().toLower() == letter.toLower()) {
-            hit = true;
+            ++places;
             slot->setCaption(letter);
         }
     }
-    if (hit) {
-        if (wordComplete())
-            endGame(QStringLiteral("You Have Won The Game."), QStringLiteral("win.wav"));
-    } else {
+    if (places == 0) {
         ++MissCount;
         showStage(MissCount);
-        if (MissCount == kLosingMiss)
-            endGame(QStringLiteral("You Have Lost The Game"), QStringLiteral("lose.wav"));
     }
+    const bool won = places > 0 && wordComplete();
+    const bool lost = places == 0 && MissCount == kLosingMiss;
+    if (!won && !lost && focusWidget() == button)
+        focusNearestLetter(index);
+    // Said after the focus has moved, so that its news does not cut this short.
+    announce(lblNotice, guessReport(letter, places));
+    if (won)
+        endGame(QStringLiteral("You Have Won The Game."), QStringLiteral("win.wav"));
+    if (lost)
+        endGame(QStringLiteral("You Have Lost The Game"), QStringLiteral("lose.wav"));
     button->setEnabled(false);
+}
+
+// The pressed letter is about to go: the focus moves on to the nearest one left, the next in tab
+// order first, and never on to New Game, where one more key press would throw the game away.
+void frmMain::focusNearestLetter(qint16 pressed) {
+    for (int distance = 1; distance < 26; ++distance) {
+        for (const int index : {pressed - distance, pressed + distance}) {
+            if (index >= 0 && index < 26 && cmdLetter[index]->isEnabled()) {
+                cmdLetter[index]->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
+    }
+}
+
+// "E: yes, 2 places. Word: blank N T E R N E T. 11 misses left."
+QString frmMain::guessReport(const QString& letter, int places) const {
+    QStringList word;
+    for (const LetterSlot* slot : lblLetter)
+        word.append(LetterSlot::spoken(slot->caption()));
+    word.removeAll(QString());
+    const QString result =
+        places == 0
+            ? QStringLiteral("%1: no.").arg(letter)
+            : QStringLiteral("%1: yes, %2.").arg(letter, counted(places, "place", "places"));
+    return QStringLiteral("%1 Word: %2. %3 left.")
+        .arg(result, word.join(u' '), counted(kLosingMiss - MissCount, "miss", "misses"));
 }
 
 bool frmMain::wordComplete() const {

@@ -1,6 +1,7 @@
 #include "main_window/frm_main.h"
 
 #include "about/frm_about.h"
+#include "main_window/accessibility.h"
 #include "main_window/platform.h"
 #include "word_list/frm_words.h"
 #include "word_list/list_place.h"
@@ -32,8 +33,9 @@ void frmMain::describeDrawing() {
     const std::array<QLabel*, 12> pieces = figure();
     const auto shown = std::count_if(pieces.begin(), pieces.end(),
                                      [](const QLabel* piece) { return !piece->isHidden(); });
-    Picture1->setAccessibleName(
-        QStringLiteral("Gallows drawing, %1 of 12 pieces shown").arg(shown));
+    Picture1->setAccessibleName(QStringLiteral("Gallows drawing, %1 of 12 pieces shown, %2 left")
+                                    .arg(shown)
+                                    .arg(counted(int(12 - shown), "miss", "misses")));
 }
 
 frmWords& frmMain::wordsWindow() {

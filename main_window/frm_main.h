@@ -37,6 +37,8 @@ public:
     std::array<LetterSlot*, kLongestWord> lblLetter{};
     QFrame* Line1 = nullptr;
     QTimer* Timer1 = nullptr;
+    // Never shown: what a screen reader says after a deal and each guess.
+    QLabel* lblNotice = nullptr;
 
     QMenu* mnuFile = nullptr;
     QAction* mnuStartGame = nullptr;
@@ -63,7 +65,7 @@ public:
 
     // The twelve pieces of the drawing in the order a game reveals them.
     std::array<QLabel*, 12> figure() const;
-    // Tells a screen reader how much of the drawing is up.
+    // Tells a screen reader how much of the drawing is up, and how many misses are left.
     void describeDrawing();
 
     // The word list editor, created hidden on first use; its list is the game's word list.
@@ -85,6 +87,8 @@ private:
 
     void layOutWord(const QString& word);
     bool wordComplete() const;
+    void focusNearestLetter(qint16 pressed);
+    QString guessReport(const QString& letter, int places) const;
     void showStage(qint16 stage);
     void endGame(const QString& message, const QString& sound);
 

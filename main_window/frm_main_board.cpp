@@ -1,6 +1,7 @@
 // The board as it stands before the start-up load touches it: the whole drawing shown, the
 // slots showing "A" (all but slot 6), every letter button enabled, the timer running.
 
+#include "main_window/accessibility.h"
 #include "main_window/frm_main.h"
 #include "main_window/letter_slot.h"
 #include "main_window/picture.h"
@@ -68,18 +69,23 @@ void frmMain::buildBoard() {
 
     Picture1 = new QFrame(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    setAccessibleRole(Picture1, QAccessible::Graphic);
     Picture1->setGeometry(twipsRect(240, 240, 4455, 3615));
     Picture1->setFocusPolicy(Qt::StrongFocus);
     paintBlack(Picture1);
     buildFigure();
 
     Image1 = image(client, QStringLiteral(":/assets/title.png"), twipsRect(5280, 840, 2355, 1020));
+    Image1->setAccessibleName(QStringLiteral("Gibbetry"));
 
     Command1 = new QPushButton(QStringLiteral("New Game"), client);
     Command1->setGeometry(twipsRect(5760, 2760, 1215, 495));
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
 
     Frame4 = new QFrame(client);
+    // A group, so that a screen reader's review moves on from the letters to the slots.
+    setAccessibleRole(Frame4, QAccessible::Grouping);
+    Frame4->setAccessibleName(QStringLiteral("Letters"));
     Frame4->setGeometry(twipsRect(240, 3840, 7575, 1215));
     Frame4->setFrameStyle(QFrame::Box | QFrame::Sunken);
     paintBlack(Frame4);
@@ -87,6 +93,7 @@ void frmMain::buildBoard() {
     buildLetterSlots();
 
     Line1 = new QFrame(client);
+    setAccessibleRole(Line1, QAccessible::Separator);
     Line1->setGeometry(QRect(twipsPoint(600, 5400), twipsPoint(7560, 5400)));
     QPalette linePalette = Line1->palette();
     linePalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::WindowText));
@@ -99,6 +106,7 @@ void frmMain::buildBoard() {
     connect(Timer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     Timer1->start();
 
+    lblNotice = makeNotice(client);
     buildMenus();
     setTabOrder();
     describeDrawing();

@@ -18,11 +18,10 @@ void LetterSlot::setCaption(const QString& caption) {
 
 QString LetterSlot::spoken(const QString& caption) {
     if (caption == QStringLiteral("& "))
-        return QStringLiteral("hidden letter");
+        return QStringLiteral("blank");
     if (caption == QStringLiteral("-"))
-        return QStringLiteral("spare slot");
-    const QString text = shown(caption).text.trimmed();
-    return text.isEmpty() ? QStringLiteral("no letter") : text;
+        return {};
+    return shown(caption).text.trimmed();
 }
 
 LetterSlot::Shown LetterSlot::shown(const QString& caption) {

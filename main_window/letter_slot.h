@@ -5,8 +5,9 @@
 
 // One letter position of the word. Tag holds the hidden character, Caption what the slot
 // shows. An ampersand in the caption marks the next character as underlined, so "& " shows
-// as an underlined blank: the mark of a letter still to be guessed. A screen reader hears what
-// the slot shows in words ("hidden letter", "N", "spare slot").
+// as an underlined blank: the mark of a letter still to be guessed. A screen reader hears "blank"
+// for it and the letter once found; a spare slot, or one between games, says nothing, so that
+// the row reads as the word.
 class LetterSlot final : public QLabel {
     Q_OBJECT
 public:

@@ -4,11 +4,15 @@
 #include "fixture.h"
 #include "main_window/letter_slot.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -214,6 +218,62 @@ private slots:
             order += button ? button->text().left(1) : QStringLiteral("|");
         }
         QCOMPARE(order, QStringLiteral("|ZYXWVUTSRQPONMLKJIHGFEDCBAN|"));
+    }
+
+    // What a screen reader hears: each deal and guess is announced once, after the focus has
+    // moved, and the focus stays on the letters until the game ends.
+    void aBlindPlayerHearsEachDealAndGuess() {
+        static QStringList heard;
+        heard.clear();
+        const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            const QAccessibleInterface* object = event->accessibleInterface();
+            if (event->type() == QAccessible::Focus)
+                heard << "focus " + object->text(QAccessible::Name);
+            if (event->type() == QAccessible::ObjectShow && object &&
+                object->role() == QAccessible::Notification)
+                heard << object->text(QAccessible::Name);
+        });
+        QPlatformAccessibility* accessibility =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
+        accessibility->setActive(true); // as a screen reader's arrival does
+        run_->writeWords({"Wax"});
+        frmMain& window = run_->start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QStringList frames; // the board's parts are pictures, groups and labels, never frames
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            for (int i = 0; i < node->childCount(); ++i) {
+                if (node->child(i)->role() == QAccessible::Border)
+                    frames << node->child(i)->text(QAccessible::Name);
+                walk(node->child(i));
+            }
+        };
+        walk(QAccessible::queryAccessibleInterface(&window));
+        QCOMPARE(frames, QStringList());
+        const auto click = [&](QWidget* button) {
+            heard.clear();
+            QTest::mouseClick(button, Qt::LeftButton);
+            return heard;
+        };
+        const auto letter = [&](char name) { return window.cmdLetter[name - 'A']; };
+        QCOMPARE(click(window.Command1), (QStringList{"focus New Game", "New game, 3 letters."}));
+        QCOMPARE(click(letter('A')), (QStringList{"focus A", "focus B",
+                                                  "A: yes, 1 place. Word: blank A blank. "
+                                                  "12 misses left."}));
+        QCOMPARE(click(letter('Q')), (QStringList{"focus Q", "focus P",
+                                                  "Q: no. Word: blank A blank. 11 misses left."}));
+        QCOMPARE(window.Picture1->accessibleName(),
+                 QStringLiteral("Gallows drawing, 1 of 12 pieces shown, 11 misses left"));
+        QCOMPARE(click(letter('W')), (QStringList{"focus W", "focus V",
+                                                  "W: yes, 1 place. Word: W A blank. "
+                                                  "11 misses left."}));
+        // the game is over: the letters go, and New Game deals the next
+        QCOMPARE(click(letter('X')),
+                 (QStringList{"focus X", "X: yes, 1 place. Word: W A X. 11 misses left.",
+                              "focus New Game"}));
+        QCOMPARE(run_->desktop.texts, QStringList{"You Have Won The Game."});
+        accessibility->setActive(false);
+        QAccessible::installUpdateHandler(previous);
     }
 
     void quittingEndsTheProgramAndTakesEveryWindowWithIt_data() {

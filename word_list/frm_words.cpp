@@ -37,6 +37,7 @@ frmWords::frmWords(frmMain& owner, Platform& platform)
 
     lstWords = new ListView(this);
     lstWords->setGeometry(twipsRect(120, 113, 9135, 5415));
+    lstWords->setAccessibleName(QStringLiteral("Words"));
     cmdAdd = button(QStringLiteral("Add"), twipsRect(2160, 5633, 1095, 375), this);
     cmdRemove = button(QStringLiteral("Remove"), twipsRect(3480, 5633, 1095, 375), this);
     cmdSave = button(QStringLiteral("Save"), twipsRect(4800, 5633, 1095, 375), this);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QAccessible>
+
+class QLabel;
+class QString;
+class QWidget;
+
+// Makes a screen reader take the widget for what it shows (a picture, a group of buttons)
+// rather than for what its class makes it, a frame. Set before the widget is first named.
+void setAccessibleRole(QWidget* widget, QAccessible::Role role);
+
+// A label that is never shown and that a screen reader speaks, wherever the focus is, each time
+// it is given something to say.
+QLabel* makeNotice(QWidget* parent);
+void announce(QLabel* notice, const QString& text);
+
+// "1 letter", "8 letters": a count as a screen reader should say it.
+QString counted(int count, const char* one, const char* many);
