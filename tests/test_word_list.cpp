@@ -16,11 +16,18 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QTest>
+#include <QThread>
+#include <atomic>
+#include <csignal>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -53,7 +60,15 @@ QByteArray numberedLines(int count) {
 
 // The system calls of a save as a failing disk, another file system or a container answers
 // them; each step is named by how it fails.
+QString breaking;
+
+struct Descriptor {
+    int fd;
+    ~Descriptor() { ::close(fd); }
+};
+
 void breakTheDisk(const QString& how) {
+    breaking = how;
     SaveCalls& calls = saveCalls();
     if (how == "data sync")
         calls.dataSync = [](int) { return errno = EIO, -1; };
@@ -67,11 +82,22 @@ void breakTheDisk(const QString& how) {
                 : [](int, const char*, int, mode_t) { return errno = ENAMETOOLONG, -1; };
     if (how == "disk full") // where the file could still be made longer, with nothing in it
         calls.write = [](int, const void*, size_t, off_t) -> ssize_t { return errno = ENOSPC, -1; };
-    if (how.endsWith("no unnamed files"))
+    if (how.contains("no unnamed files") || how == "name taken")
         calls.makeFile = [](int folder, const char* name, int flags, mode_t mode) {
-            return (flags & O_TMPFILE) == O_TMPFILE ? (errno = EOPNOTSUPP, -1)
-                                                    : ::openat(folder, name, flags, mode);
+            static bool taken = false; // the first random name, where a row says so
+            if ((flags & O_TMPFILE) == O_TMPFILE ||
+                (!std::exchange(taken, true) && breaking == "name taken"))
+                return errno = (flags & O_TMPFILE) == O_TMPFILE ? EOPNOTSUPP : EEXIST, -1;
+            return ::openat(folder, name, flags, mode);
         };
+    if (how == "first run, no unnamed files") // exFAT: no hard links either
+        calls.link = [](int, const char*, int, const char*, int) { return errno = EPERM, -1; };
+    if (how.endsWith("no exclusive rename"))
+        calls.rename = [](int folder, const char* from, const char* to, unsigned flags) {
+            return flags ? (errno = EINVAL, -1) : ::renameat(folder, from, folder, to);
+        };
+    if (how == "no owner")
+        calls.own = [](int, uid_t, gid_t) { return errno = EPERM, -1; };
     if (how == "another copy") // makes the file while this one makes it
         calls.makeFile = [](int folder, const char* name, int flags, mode_t mode) {
             const int theirs = ::openat(folder, "Settings", O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
@@ -79,12 +105,16 @@ void breakTheDisk(const QString& how) {
                 qFatal("the other copy of the game could not write its file");
             return ::openat(folder, name, flags, mode);
         };
-    if (how == "no name")
-        calls.link = [](int, const char*, int, const char*, int) { return errno = EMLINK, -1; };
+    if (how.startsWith("no name"))
+        calls.link =
+            how == "no name"
+                ? [](int, const char*, int, const char*, int) { return errno = EMLINK, -1; }
+                : [](int, const char*, int, const char*, int) { return errno = EBUSY, -1; };
     if (how == "bind mount" || how == "rename fails")
-        calls.rename = how == "bind mount"
-                           ? [](int, const char*, const char*) { return errno = EBUSY, -1; }
-                           : [](int, const char*, const char*) { return errno = EIO, -1; };
+        calls.rename =
+            how == "bind mount"
+                ? [](int, const char*, const char*, unsigned) { return errno = EBUSY, -1; }
+                : [](int, const char*, const char*, unsigned) { return errno = EIO, -1; };
 }
 
 // A file's mode, owner and group, and its extended attributes, its ACL among them.
@@ -189,8 +219,10 @@ private slots:
         QTest::newRow("a first run on a full disk") << "full disk" << 0 << QStringList();
         QTest::newRow("a first run without folder sync") << "no folder sync" << 0 << settings;
         QTest::newRow("a first run meets another copy's file") << "another copy" << 0 << settings;
-        QTest::newRow("a first run without unnamed files")
+        QTest::newRow("a first run without unnamed files or hard links (exFAT)")
             << "first run, no unnamed files" << 0 << settings;
+        QTest::newRow("a first run where a rename cannot refuse to replace")
+            << "first run, no unnamed files, no exclusive rename" << 0 << settings;
     }
     void aStartLoadsTheListOrLeavesTheFolderAlone() {
         QFETCH(QString, folder);
@@ -249,50 +281,37 @@ private slots:
     // Where a player may not write beside the program (a package installed for everyone, a
     // read-only image), the list is the player's own, in the XDG data folder.
     void eachPlayerKeepsAListTheyMaySave_data() {
-        QTest::addColumn<QString>("folder");   // the program's: open, or locked with its list
-        QTest::addColumn<QString>("data");     // XDG_DATA_HOME, or "no home"
-        QTest::addColumn<QString>("list");     // where the player's list is, "" for nowhere
-        QTest::addColumn<QByteArray>("first"); // what it holds after the first start
-        const QByteArray six = GameRun::linesOf(kSix), defaults = defaultSettingsBytes();
-        const QString own = "home/.local/share/gibbetry/Settings";
-        QTest::newRow("a folder the player may write") << "open"
-                                                       << ""
-                                                       << "program/Settings" << defaults;
-        QTest::newRow("a locked folder without a list") << "locked"
-                                                        << "" << own << defaults;
-        QTest::newRow("a locked folder, a shared list the player may write")
-            << "locked, writable list"
-            << ""
-            << "program/Settings" << six;
-        QTest::newRow("a locked folder, a read-only list: copied, shown at once")
-            << "locked, read-only list"
-            << "" << own << six;
-        QTest::newRow("an absolute XDG_DATA_HOME") << "locked"
-                                                   << "xdg"
-                                                   << "home/xdg/gibbetry/Settings" << defaults;
-        QTest::newRow("a relative XDG_DATA_HOME is ignored") << "locked"
-                                                             << "rel" << own << defaults;
-        QTest::newRow("no home: an empty list that cannot be saved") << "locked"
-                                                                     << "no home"
-                                                                     << "" << QByteArray();
+        QTest::addColumn<QString>("program"); // its folder: open, or locked, and the list there
+        QTest::addColumn<QString>("data");    // XDG_DATA_HOME, or no home
+        QTest::addColumn<QString>("list");    // the one the game starts on and saves, if any
+        const QString open = "open", locked = "locked", none, beside = "program/Settings",
+                      own = "home/.local/share/gibbetry/Settings";
+        QTest::newRow("a folder the player may write") << open << none << beside;
+        QTest::newRow("a locked folder without a list") << locked << none << own;
+        QTest::newRow("a shared list the player may write")
+            << "locked, 0600 list" << none << beside;
+        QTest::newRow("a read-only list: copied, shown at once")
+            << "locked, 0400 list" << none << own;
+        QTest::newRow("an absolute XDG_DATA_HOME") << locked << "xdg"
+                                                   << "home/xdg/gibbetry/Settings";
+        QTest::newRow("a relative XDG_DATA_HOME is ignored") << locked << "rel" << own;
+        QTest::newRow("no home: nowhere to save") << locked << "no home" << none;
     }
     void eachPlayerKeepsAListTheyMaySave() {
-        QFETCH(QString, folder);
+        QFETCH(QString, program);
         QFETCH(QString, data);
         QFETCH(QString, list);
-        QFETCH(QByteArray, first);
-        if (folder != "open" && overridesFilePermissions())
+        if (program != "open" && overridesFilePermissions())
             QSKIP("runs as root, which may write in any folder");
-        const QString home = run_->home.path(), settings = run_->file("Settings");
-        const QByteArray six = GameRun::linesOf(kSix);
-        if (folder.endsWith("list")) {
+        const QString home = run_->home.path();
+        const QByteArray six = GameRun::linesOf(kSix),
+                         folder = QFile::encodeName(run_->folder.path());
+        const QByteArray first = program.endsWith("list") ? six : defaultSettingsBytes();
+        if (program.endsWith("list")) {
             run_->writeWords(kSix);
-            QFile::setPermissions(settings, folder.contains("writable")
-                                                ? QFile::ReadUser | QFile::WriteUser
-                                                : QFile::ReadUser);
+            ::chmod(folder + "/Settings", program.contains("0600") ? 0600 : 0400);
         }
-        if (folder != "open")
-            QFile::setPermissions(run_->folder.path(), QFile::ReadUser | QFile::ExeUser);
+        ::chmod(folder, program == "open" ? 0700 : 0500);
         if (data == "xdg" || data == "rel")
             qputenv("XDG_DATA_HOME", data == "xdg" ? QFile::encodeName(home + "/xdg") : "rel");
         if (data == "no home")
@@ -307,24 +326,23 @@ private slots:
 
         run_->start();
         QCOMPARE(run_->window->lstWords().count(), first == six ? 6 : 0);
-        QStringList files; // every file in the program's folder and the home
+        QStringList files,
+            expected = QStringList{list, program.endsWith("list") ? "program/Settings" : ""};
         for (const QString& root : {QStringLiteral("program"), QStringLiteral("home")})
             for (QDirIterator it(real(root), QDir::Files | QDir::Hidden,
                                  QDirIterator::Subdirectories);
                  it.hasNext();)
                 files.append(root + it.next().mid(real(root).size()));
+        expected.removeDuplicates();
+        expected.removeAll(QString());
         files.sort();
-        QStringList expected = QStringList{list}.filter(QRegularExpression("."));
-        if (folder.endsWith("list") && list != "program/Settings")
-            expected.prepend("program/Settings");
         expected.sort();
-        QCOMPARE(files, expected);
-        if (!list.isEmpty())
-            QCOMPARE(bytesAt(list), first);
-        if (list.startsWith("home")) // a folder the game makes is the player's alone
-            QCOMPARE(QFileInfo(QFileInfo(real(list)).path()).permissions(),
-                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
-                         QFile::WriteUser | QFile::ExeUser);
+        QCOMPARE(files, expected); // nothing anywhere else
+        QCOMPARE(bytesAt(list), list.isEmpty() ? "(none)" : first);
+        struct stat made {}; // a folder the game makes is the player's alone
+        QVERIFY(!list.startsWith("home") ||
+                (::stat(QFile::encodeName(QFileInfo(real(list)).path()), &made) == 0 &&
+                 (made.st_mode & 0777) == 0700));
 
         run_->desktop.typed = {"Extra"};
         run_->window->wordsWindow().cmdAdd->click();
@@ -333,7 +351,7 @@ private slots:
                  list.isEmpty() ? "Save Unsuccessful" : "Save Successful");
         if (!list.isEmpty())
             QCOMPARE(bytesAt(list), (first == six ? six : QByteArray()) + "Extra\r\n");
-        if (folder.endsWith("list") && list != "program/Settings")
+        if (program.endsWith("list") && list != "program/Settings")
             QCOMPARE(bytesAt("program/Settings"), six); // the administrator's list stays
     }
 
@@ -427,13 +445,18 @@ private slots:
         QTest::newRow("a link to a list kept in a synced folder") << "link";
         QTest::newRow("an ACL and an extended attribute") << "attributes";
         QTest::newRow("another user's file, saved by root") << "owner";
+        QTest::newRow("a folder whose default ACL the list does not have") << "default ACL";
+        QTest::newRow("a list whose own name is 255 bytes long") << "long name";
+        QTest::newRow("an append-only folder: in place") << "append-only";
     }
     void aSaveThroughALinkKeepsTheFileAsThePlayerMadeIt() {
         QFETCH(QString, made);
         QDir(run_->folder.path()).mkdir(QStringLiteral("synced"));
-        const QString list = run_->file(QStringLiteral("synced/list"));
-        const QByteArray file = QFile::encodeName(list);
-        QVERIFY(QFile::link(QStringLiteral("synced/list"), run_->file(QStringLiteral("Settings"))));
+        const QString name = made == "long name" ? QString(255, u'L') : QStringLiteral("list");
+        const QString list = run_->file("synced/" + name);
+        const QByteArray file = QFile::encodeName(list),
+                         folder = QFile::encodeName(run_->file("synced"));
+        QVERIFY(QFile::link("synced/" + name, run_->file(QStringLiteral("Settings"))));
         run_->writeSettings(defaultSettingsBytes()); // through the link
         // u::rw, u:1234:rw, g::r, m::rw, o::- in the kernel's layout
         const QByteArray acl =
@@ -445,6 +468,16 @@ private slots:
             QSKIP("this file system keeps no extended attributes");
         if (made == "owner" && (::chown(file, 1234, 1234) != 0 || ::chmod(file, 0646) != 0))
             QSKIP("only root may hand a file to another user");
+        if (made == "default ACL" &&
+            ::setxattr(folder, "system.posix_acl_default", acl, size_t(acl.size()), 0) != 0)
+            QSKIP("this file system keeps no ACLs");
+        const Descriptor synced(::open(folder, O_RDONLY | O_DIRECTORY));
+        int flags = 0, appendOnly = 0; // the file system's own flags kept
+        ::ioctl(synced.fd, FS_IOC_GETFLAGS, &flags);
+        appendOnly = flags | FS_APPEND_FL;
+        if (made == "append-only" && ::ioctl(synced.fd, FS_IOC_SETFLAGS, &appendOnly) != 0)
+            QSKIP("only root may make a folder append-only, on a file system that offers it");
+        const auto allowRemoval = qScopeGuard([&] { ::ioctl(synced.fd, FS_IOC_SETFLAGS, &flags); });
         const QByteArray before = shapeOf(list);
         frmWords& editor = run_->start().wordsWindow();
         run_->desktop.typed = {"Extra"};
@@ -455,7 +488,38 @@ private slots:
         QCOMPARE(run_->readSettings(), defaultSettingsBytes() + "Extra\r\n");
         QCOMPARE(shapeOf(list), before);
         QCOMPARE(QDir(run_->file(QStringLiteral("synced"))).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{"list"});
+                 QStringList{name});
+    }
+
+    // Two copies of the game saving one list take turns: the second writes nothing until the
+    // first is done, and the list ends whole, as the second saved it.
+    void twoCopiesSavingOneListTakeTurns() {
+        static std::function<void()> whileWriting;
+        static std::atomic<bool> first, otherWrote;
+        first = true;
+        otherWrote = false;
+        frmWords& editor = editorOn(defaultSettingsBytes());
+        run_->desktop.typed = {"Extra"};
+        editor.cmdAdd->click();
+        std::thread other;
+        bool otherSaved = false, overlapped = true;
+        whileWriting = [&] {
+            other = std::thread([&, path = run_->file("Settings")] {
+                otherSaved = rewriteFile(path, "Theirs\r\n");
+            });
+            QThread::msleep(300);
+            overlapped = otherWrote;
+        };
+        saveCalls().write = [](int fd, const void* bytes, size_t size, off_t at) {
+            first.exchange(false) ? whileWriting() : void(otherWrote = true);
+            return ::pwrite(fd, bytes, size, at);
+        };
+        editor.cmdSave->click();
+        other.join();
+        QVERIFY(!overlapped);
+        QVERIFY(otherSaved);
+        QCOMPARE(run_->desktop.texts, QStringList{"Save Successful"});
+        QCOMPARE(run_->readSettings(), QByteArray("Theirs\r\n"));
     }
 
     void aSaveWritesEveryRowOrLeavesTheOldFileAsItWas_data() {
@@ -503,6 +567,16 @@ private slots:
             << defaults << "bind mount" << defaults + extra << saved;
         QTest::newRow("the new file cannot take a name")
             << defaults << "no name" << defaults << failed;
+        QTest::newRow("its name is busy: not a bind mount, not in place")
+            << defaults << "no name, busy" << defaults << failed;
+        QTest::newRow("a random name already taken")
+            << defaults << "name taken" << defaults + extra << saved;
+        QTest::newRow("the new file cannot take the owner: in place")
+            << defaults << "no owner" << defaults + extra << saved;
+        QTest::newRow("a one-byte list") << QByteArray("A") << ""
+                                         << "A\r\n" + extra << saved;
+        QTest::newRow("a folder the player may write but not read")
+            << defaults << "write-only folder" << defaults + extra << saved;
         QTest::newRow("the rename fails") << defaults << "rename fails" << defaults << failed;
         QTest::newRow("a dangling link")
             << defaults << "dangling link" << QByteArray("(none)") << failed;
@@ -544,8 +618,13 @@ private slots:
             run_->writeSettings(before);
             QFile::setPermissions(settings, mode);
         }
-        if (cause.startsWith("in place"))
-            QFile::setPermissions(run_->folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        if (cause == "write-only folder" && overridesFilePermissions())
+            QSKIP("runs as root, which reads any folder");
+        if (cause.startsWith("in place") || cause == "write-only folder")
+            QFile::setPermissions(
+                run_->folder.path(),
+                QFile::ExeOwner |
+                    (cause == "write-only folder" ? QFile::WriteOwner : QFile::ReadOwner));
         if (cause == "dangling link") {
             QFile::remove(settings);
             QVERIFY(QFile::link(QStringLiteral("elsewhere"), settings));
@@ -560,6 +639,9 @@ private slots:
         QFile::setPermissions(run_->folder.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(run_->desktop.texts, messages);
+        struct sigaction fileSizeSignal {}; // the programs the game starts inherit it
+        ::sigaction(SIGXFSZ, nullptr, &fileSizeSignal);
+        QVERIFY(fileSizeSignal.sa_handler == SIG_DFL);
         QCOMPARE(run_->desktop.styles.last(), messages.last() == "Save Successful"
                                                   ? kStyleExclamation
                                                   : kStyleExclamationRetryCancel);

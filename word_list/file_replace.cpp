@@ -2,13 +2,20 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <attr/libattr.h>
 #include <cerrno>
+#include <climits>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <utility>
 
@@ -17,9 +24,10 @@ SaveCalls& saveCalls() {
         .makeFile = [](int folder, const char* name, int flags,
                        mode_t mode) { return ::openat(folder, name, flags, mode); },
         .write = ::pwrite,
+        .own = ::fchown,
         .link = ::linkat,
-        .rename = [](int folder, const char* from,
-                     const char* to) { return ::renameat(folder, from, folder, to); },
+        .rename = [](int folder, const char* from, const char* to,
+                     unsigned flags) { return ::renameat2(folder, from, folder, to, flags); },
         .dataSync = ::fdatasync,
         .folderSync = ::fsync,
     };
@@ -28,35 +36,36 @@ SaveCalls& saveCalls() {
 
 namespace {
 
+// A descriptor that is closed when it goes or takes another.
 class Descriptor {
 public:
     explicit Descriptor(int fd = -1)
         : fd_(fd) {}
     ~Descriptor() { reset(); }
     Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
-    void reset(int fd = -1) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
+    void reset(int fd = -1) { fd_ >= 0 ? ::close(std::exchange(fd_, fd)) : (fd_ = fd); }
 
 private:
     int fd_;
 };
 
-// Past a file-size limit a write must fail as on a full disk, not end the game in mid-save.
-void keepWritesFromEndingTheGame() {
-    ::signal(SIGXFSZ, SIG_IGN);
+// Past a file-size limit a write must fail as on a full disk, not end the game in mid-save. What
+// the game had before comes back afterwards, for the programs it starts to inherit.
+auto writesFailPastTheLimit() {
+    struct sigaction ignore {
+    }, saved{};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &saved);
+    return qScopeGuard([saved] { ::sigaction(SIGXFSZ, &saved, nullptr); });
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n =
-            saveCalls().write(fd, bytes.constData() + done, size_t(bytes.size() - done), done);
+// Whole transfers at an offset: true once every byte has gone.
+template <typename Transfer, typename Bytes>
+bool transferAll(Transfer transfer, int fd, Bytes* bytes, qsizetype size) {
+    for (qsizetype done = 0; done < size;) {
+        const ssize_t n = transfer(fd, bytes + done, size_t(size - done), done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -68,173 +77,157 @@ bool writeAll(int fd, const QByteArray& bytes) {
 
 // The bytes from the start of the file, the file cut after them, and all of it on disk.
 bool overwrite(int fd, const QByteArray& bytes) {
-    return writeAll(fd, bytes) && ::ftruncate(fd, bytes.size()) == 0 &&
-           saveCalls().dataSync(fd) == 0;
+    return transferAll(saveCalls().write, fd, bytes.constData(), bytes.size()) &&
+           ::ftruncate(fd, bytes.size()) == 0 && saveCalls().dataSync(fd) == 0;
 }
 
 // Read through the descriptor already open: another copy of the game saving at the same time
 // replaces the file under its name, never the bytes read here.
 std::optional<QByteArray> readAll(int fd, qsizetype size) {
     QByteArray bytes(size, Qt::Uninitialized);
-    for (qsizetype done = 0; done < size;) {
-        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(size - done), done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return std::nullopt;
-        done += n;
-    }
-    return bytes;
-}
-
-// A file's folder and its name there.
-struct Place {
-    QByteArray folder, name;
-};
-
-Place placeOf(const QByteArray& path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    return {slash == 0 ? QByteArray("/") : path.left(slash), path.mid(slash + 1)};
+    return transferAll(::pread, fd, bytes.data(), size) ? std::optional(bytes) : std::nullopt;
 }
 
 // The file a path leads to through its links, as long as that is still the file opened.
 std::optional<QByteArray> fileBehind(const QByteArray& path, const struct stat& opened) {
     char* const resolved = ::realpath(path.constData(), nullptr);
-    if (!resolved)
-        return std::nullopt;
     const QByteArray target(resolved);
     std::free(resolved);
     struct stat found {};
-    if (::stat(target.constData(), &found) != 0 || found.st_dev != opened.st_dev ||
-        found.st_ino != opened.st_ino)
+    if (target.isEmpty() || ::stat(target.constData(), &found) != 0 ||
+        found.st_dev != opened.st_dev || found.st_ino != opened.st_ino)
         return std::nullopt;
     return target;
 }
 
-// A folder sync that the file system does not offer (some network and FUSE file systems answer
-// EINVAL) is no failure; an I/O error is.
-bool syncFolder(const QByteArray& folder) {
-    const Descriptor fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return fd.valid() &&
-           (saveCalls().folderSync(fd.get()) == 0 || errno == EINVAL || errno == EBADF);
-}
+// The folder a file lies in, opened once for the whole save: readable where the player may read
+// it, so that it can be synced; otherwise (write and search permission only) the whole file
+// system is synced instead.
+class Folder {
+public:
+    explicit Folder(const QByteArray& file)
+        : path_(file.left(qMax<qsizetype>(file.lastIndexOf('/'), 1)))
+        , name_(file.mid(file.lastIndexOf('/') + 1)) {
+        fd_.reset(::open(path_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        readable_ = fd_.valid();
+        if (!readable_ && errno == EACCES)
+            fd_.reset(::open(path_.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    }
+    int fd() const { return fd_.get(); }
+    const QByteArray& name() const { return name_; } // the file's
 
-// The new file made like the old one: owner and group, mode, then the ACL and other extended
-// attributes (the ACL puts its mask in the group bits). Those the system keeps to itself are
-// skipped.
+    // A sync the file system does not offer (some network and FUSE file systems answer EINVAL)
+    // is no failure; an I/O error is.
+    bool sync(int file) const {
+        if (!readable_)
+            return ::syncfs(file) == 0;
+        return saveCalls().folderSync(fd()) == 0 || errno == EINVAL;
+    }
+
+    // A folder that takes new names but gives none up (append-only) would keep the new file
+    // beside the list for good.
+    bool keepsEveryName() const {
+        struct statx info {};
+        return ::statx(fd(), "", AT_EMPTY_PATH, 0, &info) == 0 &&
+               (info.stx_attributes & STATX_ATTR_APPEND) != 0;
+    }
+
+private:
+    QByteArray path_, name_;
+    Descriptor fd_;
+    bool readable_ = false;
+};
+
+// The new file made exactly like the old one: whatever it inherited from its folder (a default
+// ACL) goes, then owner and group, mode, and the old file's ACL and other extended attributes
+// (the ACL puts its mask in the group bits). Those the system keeps to itself are left alone.
 bool makeLike(int fd, int old, const struct stat& like) {
     const auto wanted = [](const char* name, struct error_context* context) {
         return attr_copy_action(name, context) != ATTR_ACTION_SKIP ? 1 : 0;
     };
-    return ::fchown(fd, like.st_uid, like.st_gid) == 0 && ::fchmod(fd, like.st_mode & 07777) == 0 &&
+    char names[4096];
+    const ssize_t size = qMax<ssize_t>(::flistxattr(fd, names, sizeof names), 0);
+    for (const char* name = names; name < names + size; name += std::strlen(name) + 1) {
+        if (wanted(name, nullptr) && ::fremovexattr(fd, name) != 0)
+            return false;
+    }
+    return saveCalls().own(fd, like.st_uid, like.st_gid) == 0 &&
+           ::fchmod(fd, like.st_mode & 07777) == 0 &&
            ::attr_copy_fd("Settings", old, "the new Settings", fd, wanted, nullptr) == 0;
-}
-
-// Failures to make a file that mean the folder takes no new files.
-bool refusesNewFiles(int error) {
-    return error == EACCES || error == EPERM || error == EROFS;
 }
 
 // The new file the list goes to before it takes the list's name. Where the file system offers
 // it, the file has no name until it is whole, so that a crash meanwhile leaves nothing behind;
 // elsewhere it has a random name beside the list until then.
-class Temporary {
+class NewFile {
 public:
-    Temporary(int folder, const QByteArray& listName, mode_t mode);
-    ~Temporary() {
-        if (!name_.isEmpty())
-            ::unlinkat(folder_, name_.constData(), 0);
+    NewFile(const Folder& folder, mode_t mode)
+        : folder_(folder) {
+        const auto make = saveCalls().makeFile;
+        file_.reset(make(folder.fd(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
+        error_ = file_.valid() ? 0 : errno;
+        if (error_ == EOPNOTSUPP || error_ == EISDIR)
+            takeFreeName([&](const QByteArray& name) {
+                file_.reset(make(folder.fd(), name, O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode));
+                return file_.valid();
+            });
     }
-
+    ~NewFile() {
+        if (!name_.isEmpty())
+            ::unlinkat(folder_.fd(), name_.constData(), 0);
+    }
     int fd() const { return file_.get(); }
-    bool valid() const { return file_.valid(); }
-    int error() const { return error_; } // of the last step that failed
+    int error() const { return error_; } // why it could not be made, or renamed
 
-    // The file under the list's name, never over a file of that name.
-    bool create();
-    // The file in the list's place under its name.
-    bool replace();
+    // Under the list's name, never over a file of that name. A file system without hard links
+    // (exFAT, FAT) still renames without replacing; one that cannot do that may still link.
+    bool create() {
+        const int folder = folder_.fd();
+        if (name_.isEmpty())
+            return saveCalls().link(AT_FDCWD, self(), folder, folder_.name(), AT_SYMLINK_FOLLOW) ==
+                   0;
+        if (saveCalls().rename(folder, name_, folder_.name(), RENAME_NOREPLACE) == 0)
+            return name_.clear(), true;
+        return errno == EINVAL && saveCalls().link(folder, name_, folder, folder_.name(), 0) == 0;
+    }
+    // A name of its own beside the list, where it has none yet.
+    bool takeName() {
+        return !name_.isEmpty() || takeFreeName([&](const QByteArray& name) {
+            return saveCalls().link(AT_FDCWD, self(), folder_.fd(), name, AT_SYMLINK_FOLLOW) == 0;
+        });
+    }
+    // From its own name to the list's place.
+    bool replace() {
+        if (saveCalls().rename(folder_.fd(), name_, folder_.name(), 0) != 0)
+            return error_ = errno, false;
+        name_.clear();
+        return true;
+    }
 
 private:
-    QByteArray randomName() const;
-    bool linkAs(const QByteArray& name);
-    bool takeName();
+    QByteArray self() const { return "/proc/self/fd/" + QByteArray::number(fd()); }
 
-    int folder_;
-    QByteArray listName_;
+    // Random names of the list's, cut to leave room for the suffix, until `take` finds one free.
+    bool takeFreeName(const std::function<bool(const QByteArray&)>& take) {
+        static constexpr char kLetters[] =
+            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            QByteArray name = folder_.name().left(NAME_MAX - 7) + '.';
+            for (int i = 0; i < 6; ++i)
+                name += kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters) - 1)];
+            if (take(name))
+                return name_ = name, true;
+            if ((error_ = errno) != EEXIST)
+                return false;
+        }
+        return false;
+    }
+
+    const Folder& folder_;
     Descriptor file_;
-    QByteArray name_; // the file's own name beside the list, while it has one
+    QByteArray name_; // its own name beside the list, while it has one
     int error_ = 0;
 };
-
-Temporary::Temporary(int folder, const QByteArray& listName, mode_t mode)
-    : folder_(folder)
-    , listName_(listName) {
-    const int unnamed = saveCalls().makeFile(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-    error_ = errno;
-    if (unnamed >= 0 || (error_ != EOPNOTSUPP && error_ != EISDIR)) {
-        file_.reset(unnamed);
-        return;
-    }
-    for (int attempt = 0; attempt < 100 && error_ != 0; ++attempt) {
-        const QByteArray name = randomName();
-        const int fd = saveCalls().makeFile(folder, name.constData(),
-                                            O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode);
-        error_ = fd >= 0 ? 0 : errno;
-        if (fd >= 0) {
-            file_.reset(fd);
-            name_ = name;
-        } else if (error_ != EEXIST) {
-            return;
-        }
-    }
-}
-
-QByteArray Temporary::randomName() const {
-    static constexpr char kLetters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray name = listName_ + ".XXXXXX";
-    for (qsizetype i = name.size() - 6; i < name.size(); ++i)
-        name[i] = kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters) - 1)];
-    return name;
-}
-
-bool Temporary::linkAs(const QByteArray& name) {
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(file_.get());
-    const auto link = saveCalls().link;
-    const bool linked =
-        name_.isEmpty()
-            ? link(AT_FDCWD, self.constData(), folder_, name.constData(), AT_SYMLINK_FOLLOW) == 0
-            : link(folder_, name_.constData(), folder_, name.constData(), 0) == 0;
-    error_ = linked ? 0 : errno;
-    return linked;
-}
-
-bool Temporary::create() {
-    return linkAs(listName_); // a name of its own beside the list goes with it
-}
-
-bool Temporary::takeName() {
-    for (int attempt = 0; name_.isEmpty() && attempt < 100; ++attempt) {
-        const QByteArray name = randomName();
-        if (linkAs(name))
-            name_ = name;
-        else if (error_ != EEXIST)
-            return false;
-    }
-    return !name_.isEmpty();
-}
-
-bool Temporary::replace() {
-    if (!takeName())
-        return false;
-    if (saveCalls().rename(folder_, name_.constData(), listName_.constData()) != 0) {
-        error_ = errno;
-        return false;
-    }
-    name_.clear();
-    return true;
-}
 
 // The file itself takes the bytes; when that fails part-way, its old bytes go back.
 bool rewriteInPlace(int fd, const QByteArray& bytes, const QByteArray& old) {
@@ -244,66 +237,64 @@ bool rewriteInPlace(int fd, const QByteArray& bytes, const QByteArray& old) {
     return false;
 }
 
-int openFolder(const QByteArray& folder) {
-    return ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-}
-
 } // namespace
 
 bool createFile(const QString& path, const QByteArray& bytes) {
-    keepWritesFromEndingTheGame();
+    const auto limit = writesFailPastTheLimit();
     const QByteArray given = QFile::encodeName(path);
     if (!given.startsWith('/'))
         return false;
-    const Place place = placeOf(given);
-    const Descriptor folder(openFolder(place.folder));
-    if (!folder.valid())
+    const Folder folder(given);
+    if (folder.fd() < 0)
         return false;
-    Temporary temporary(folder.get(), place.name, 0666); // as the umask allows
+    NewFile file(folder, 0666); // as the umask allows
     // The file is whole once it has its name; only the name may not outlive a failed sync.
-    return temporary.valid() && overwrite(temporary.fd(), bytes) && temporary.create() &&
-           syncFolder(place.folder);
+    return file.fd() >= 0 && overwrite(file.fd(), bytes) && file.create() && folder.sync(file.fd());
 }
 
 bool rewriteFile(const QString& path, const QByteArray& bytes) {
-    keepWritesFromEndingTheGame();
+    const auto limit = writesFailPastTheLimit();
     const QByteArray given = QFile::encodeName(path);
-    // Never created, a pipe of that name fails at once rather than wait for a reader, and the
-    // old bytes are read back through it.
-    const Descriptor file(
-        given.startsWith('/') ? ::open(given.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC) : -1);
+    Descriptor file;
     struct stat old {};
-    if (!file.valid() || ::fstat(file.get(), &old) != 0 || !S_ISREG(old.st_mode))
-        return false;
-    // A file that carries no write permission for anyone is left alone, whoever runs the game.
-    if ((old.st_mode & 0222) == 0)
-        return false;
+    std::optional<QByteArray> target; // through a link, the file it points to; the link stays
+    // Another copy of the game saving the same list goes first; where it put a new file in the
+    // list's place, that one is opened next. Never created, a pipe of that name fails at once
+    // rather than wait for a reader, and a file that carries no write permission for anyone is
+    // left alone, whoever runs the game.
+    for (int attempt = 0; attempt < 100 && !target; ++attempt) {
+        file.reset(given.startsWith('/') ? ::open(given, O_RDWR | O_NONBLOCK | O_CLOEXEC) : -1);
+        if (!file.valid() || ::flock(file.get(), LOCK_EX) != 0 || ::fstat(file.get(), &old) != 0 ||
+            !S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0)
+            return false;
+        target = fileBehind(given, old);
+    }
     const std::optional<QByteArray> oldBytes = readAll(file.get(), old.st_size);
-    // Through a link, the file it points to is replaced and the link stays as it is.
-    const std::optional<QByteArray> target = fileBehind(given, old);
     if (!oldBytes || !target)
         return false;
-    const Place place = placeOf(*target);
-    const Descriptor folder(openFolder(place.folder));
-    if (!folder.valid())
+    const Folder folder(*target);
+    if (folder.fd() < 0)
         return false;
 
     const auto inPlace = [&] { return rewriteInPlace(file.get(), bytes, *oldBytes); };
-    Temporary temporary(folder.get(), place.name, 0600);
-    if (!temporary.valid())
-        return refusesNewFiles(temporary.error()) && inPlace();
-    if (!makeLike(temporary.fd(), file.get(), old))
+    if (folder.keepsEveryName())
         return inPlace();
-    if (!overwrite(temporary.fd(), bytes))
+    NewFile fresh(folder, 0600);
+    // A folder that takes no new files: locked, or on a read-only mount.
+    const int error = fresh.error();
+    if (fresh.fd() < 0)
+        return (error == EACCES || error == EPERM || error == EROFS) && inPlace();
+    if (!makeLike(fresh.fd(), file.get(), old))
+        return inPlace();
+    // Locked too, for a copy that opens the list once it has taken the list's place.
+    if (!overwrite(fresh.fd(), bytes) || ::flock(fresh.fd(), LOCK_EX) != 0 || !fresh.takeName())
         return false;
-    if (!temporary.replace()) {
-        // A file bind-mounted into a container cannot be renamed over.
-        const int error = temporary.error();
-        return (error == EBUSY || error == EXDEV) && inPlace();
-    }
-    if (syncFolder(place.folder))
+    // A file bind-mounted into a container cannot be renamed over.
+    if (!fresh.replace())
+        return (fresh.error() == EBUSY || fresh.error() == EXDEV) && inPlace();
+    if (folder.sync(fresh.fd()))
         return true;
     // The new name may never reach the disk: the old list goes back under it.
-    overwrite(temporary.fd(), *oldBytes);
+    overwrite(fresh.fd(), *oldBytes);
     return false;
 }

@@ -9,22 +9,25 @@
 struct SaveCalls {
     int (*makeFile)(int folder, const char* name, int flags, mode_t mode); // openat
     ssize_t (*write)(int fd, const void* bytes, size_t size, off_t at);    // pwrite
+    int (*own)(int fd, uid_t owner, gid_t group);                          // fchown
     int (*link)(int fromFolder, const char* from, int toFolder, const char* to, int flags);
-    int (*rename)(int folder, const char* from, const char* to);
+    int (*rename)(int folder, const char* from, const char* to, unsigned flags); // renameat2
     int (*dataSync)(int fd);
     int (*folderSync)(int fd);
 };
 SaveCalls& saveCalls();
 
 // Puts a new file at path holding exactly these bytes, whole or not at all, and never over a
-// file of that name. False when that failed; nothing is left behind then.
+// file of that name, on file systems without hard links too. False when that failed; nothing is
+// left behind then.
 bool createFile(const QString& path, const QByteArray& bytes);
 
 // Rewrites the player's file with these bytes. Only an existing ordinary file that someone may
-// write to is rewritten; through a symbolic link, the file it points to. The new bytes go to a
-// new file beside it that takes its place once they are on disk, with its mode, owner, group,
-// ACL and extended attributes. Where the folder takes no new files, the file cannot be renamed
-// over, or its owner or attributes could not be kept on a new file, it is written in place, and
-// its old bytes are put back if that fails part-way. False when the file was refused or the
-// write failed: the old bytes are then still there.
+// write to is rewritten; through a symbolic link, the file it points to. Saves of one file by
+// two copies of the game take turns. The new bytes go to a new file beside it that takes its
+// place once they are on disk, with exactly its mode, owner, group, ACL and extended attributes.
+// Where the folder takes no new files or gives up no names (append-only), the file cannot be
+// renamed over, or its owner or attributes could not be kept on a new file, it is written in
+// place, and its old bytes are put back if that fails part-way. False when the file was refused
+// or the write failed: the old bytes are then still there.
 bool rewriteFile(const QString& path, const QByteArray& bytes);
