@@ -67,12 +67,12 @@ void MultimediaSound::playToEnd(const QString& path) {
     clock.start();
     const std::optional<std::chrono::milliseconds> length = waveLength(path);
     if (!length || !hasAudioOutput_()) {
-        QApplication::beep();
+        beep_();
         return;
     }
     QSoundEffect& sound = effect(path);
     if (sound.status() == QSoundEffect::Error) {
-        QApplication::beep();
+        beep_();
         return;
     }
     // The board waits for the sound's own length from this call on, and not a moment for the

@@ -2,6 +2,7 @@
 
 #include "game/sound_player.h"
 
+#include <QApplication>
 #include <QHash>
 #include <chrono>
 #include <functional>
@@ -15,9 +16,11 @@ class QSoundEffect;
 class MultimediaSound final : public SoundPlayer {
 public:
     // Without an audio output every sound is the beep. Tests say for themselves whether there is
-    // one, whatever the machine has.
-    explicit MultimediaSound(std::function<bool()> hasAudioOutput = anyAudioOutput)
-        : hasAudioOutput_(std::move(hasAudioOutput)) {}
+    // one, whatever the machine has, and hear the beep for themselves.
+    explicit MultimediaSound(std::function<bool()> hasAudioOutput = anyAudioOutput,
+                             std::function<void()> beep = QApplication::beep)
+        : hasAudioOutput_(std::move(hasAudioOutput))
+        , beep_(std::move(beep)) {}
     static bool anyAudioOutput();
 
     void prepare(const QString& path) override;
@@ -27,6 +30,7 @@ private:
     QSoundEffect& effect(const QString& path);
 
     std::function<bool()> hasAudioOutput_;
+    std::function<void()> beep_;
     QHash<QString, QSoundEffect*> effects_;
 };
 

@@ -6,6 +6,7 @@
 #include "fixture.h"
 #include "game/multimedia_sound.h"
 #include "main_window/desktop_platform.h"
+#include "main_window/picture.h"
 #include "word_list/frm_words.h"
 
 #include <QAction>
@@ -145,29 +146,36 @@ private slots:
         QCOMPARE(waveLength(run_->file("missing.wav")), std::nullopt);
         run_->writeSettings(QByteArray("RIFF\x10\0\0\0WAVEdata\xff\xff\xff\xff", 20)); // corrupt
         QCOMPARE(waveLength(run_->file("Settings")), std::nullopt);
-        // 250 bytes at 1000 a second, after an odd-sized chunk and the byte that pads it
-        run_->writeSettings(QByteArray("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\xe8\x03\0\0"
-                                       "\xe8\x03\0\0\x01\0\x08\0LIST\x03\0\0\0abc\0data\xfa\0\0\0",
-                                       56) +
-                            QByteArray(250, '\x80'));
-        QCOMPARE(waveLength(run_->file("Settings")), 250ms);
+        // 250 bytes at 1000 a second, after an odd-sized chunk and the byte that pads it; a
+        // header that claims more than the file holds plays what is there
+        for (const char* claimed : {"\xfa\0\0\0", "\xff\xff\xff\x7f"}) {
+            run_->writeSettings(QByteArray("RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\xe8\x03\0\0"
+                                           "\xe8\x03\0\0\x01\0\x08\0LIST\x03\0\0\0abc\0data",
+                                           52) +
+                                QByteArray(claimed, 4) + QByteArray(250, '\x80'));
+            QCOMPARE(waveLength(run_->file("Settings")), 250ms);
+        }
         QVERIFY(DesktopSound(QStringLiteral(GIBBETRY_MODULE_FOLDER)).moduleLoaded());
         DesktopSound withoutModule(run_->folder.path());
         QVERIFY(!withoutModule.moduleLoaded());
         withoutModule.playToEnd(win); // the beep
-        // Without an audio output, or without the file, playing is the beep.
+        // Without an audio output, or without the file, playing is the beep, at once.
         const auto none = [] { return false; };
         const auto one = [] { return true; };
+        int beeps = 0;
+        const auto beep = [&beeps] { ++beeps; };
         QElapsedTimer clock;
         clock.start();
-        MultimediaSound(none).playToEnd(win);
-        MultimediaSound(one).playToEnd(run_->file("missing.wav"));
+        MultimediaSound(none, beep).playToEnd(win);
+        MultimediaSound(one, beep).playToEnd(run_->file("missing.wav"));
         QVERIFY(clock.elapsed() < 500);
+        QCOMPARE(beeps, 2);
         // With one, this machine's or none at all, the board waits for the sound's own length
         // and the margin at most, however late the effect reports its end.
         const qint64 length = waveLength(win)->count();
         clock.restart();
-        MultimediaSound(one).playToEnd(win);
+        MultimediaSound(one, beep).playToEnd(win);
+        QCOMPARE(beeps, 2);
         QVERIFY2(clock.elapsed() >= length && clock.elapsed() <= length + 100,
                  qPrintable(QString::number(clock.elapsed())));
     }
@@ -181,7 +189,8 @@ private slots:
         QTest::mouseClick(box.Label5, Qt::LeftButton);
         QTest::mouseClick(box.Label4, Qt::LeftButton);
         QTest::mouseClick(box.Label7, Qt::LeftButton);
-        QCOMPARE(box.Label4->cursor().shape(), box.Label7->cursor().shape()); // the hand
+        for (const QLabel* link : {box.Label4, box.Label7}) // the pointing hand
+            QCOMPARE(link->cursor().pixmap().toImage(), picture(":/assets/pointer.png").toImage());
         QCOMPARE(run_->desktop.opened, (QList<QUrl>{QUrl("mailto:support@gibbetry.example"),
                                                     QUrl("https://gibbetry.example/"),
                                                     QUrl("mailto:support@gibbetry.example")}));
@@ -198,6 +207,18 @@ private slots:
         // on the main screen wherever the pointer is.
         QCursor::setPos(QGuiApplication::screens().constLast()->geometry().center());
         QVERIFY(centredOnScreen(openAbout()));
+    }
+
+    // Run again at a scale factor of 2 (test_desktop_scaled): the pictures are then their own
+    // twice-as-large versions, not blurred enlargements.
+    void picturesAreDrawnSharpAtTheScreensScale() {
+        const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+        QCOMPARE(qApp->devicePixelRatio(), scale);
+        const QPixmap drawn = run_->start().Man[4]->pixmap();
+        QCOMPARE(drawn.devicePixelRatio(), scale);
+        QCOMPARE(drawn.toImage().convertToFormat(QImage::Format_ARGB32),
+                 QImage(scale == 2 ? ":/assets/man4@2x.png" : ":/assets/man4.png")
+                     .convertToFormat(QImage::Format_ARGB32));
     }
 
     void eachWindowOfTheRealDesktopLooksAsApproved() {

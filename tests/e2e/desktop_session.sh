@@ -2,7 +2,7 @@
 # Usage: desktop_session.sh COMMAND [ARG...]
 # Runs COMMAND in a private desktop session of its own: an X screen (Xvfb), a session bus and an
 # accessibility bus, so that it can start the real game, look at it as a screen reader does and
-# press its buttons. No sound server is offered: games here have no audio output.
+# press its buttons. No sound server is offered: a test that wants one starts its own.
 set -euo pipefail
 work=$(mktemp -d)
 trap 'stop_private_display; rm -rf "$work"' EXIT

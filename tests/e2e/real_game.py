@@ -42,10 +42,18 @@ def check(what, actual, wanted=True):
 
 
 class Game:
-    """One run of the game in a folder of its own, with our sounds."""
+    """One run of the game in a folder of its own, with our sounds, and a PulseAudio server with
+    a null sink to play them into, as on a desktop with speakers."""
 
     def __init__(self, executable, settings):
         self.folder = tempfile.mkdtemp(prefix="gibbetry-")
+        pulse = os.path.join(self.folder, "pulse")
+        self.sound_server = subprocess.Popen(
+            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "-L", "module-null-sink",
+             "-L", f"module-native-protocol-unix socket={pulse} auth-anonymous=1"],
+            env=dict(os.environ, PULSE_RUNTIME_PATH=pulse + "-runtime", PULSE_STATE_PATH=pulse + "-state"),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("the sound server", lambda: os.path.exists(pulse))
         for program in (executable, os.path.join(os.path.dirname(executable), "libgibbetry_sound.so")):
             shutil.copy(program, self.folder)
         self.settings_path = os.path.join(self.folder, "Settings")
@@ -53,7 +61,8 @@ class Game:
             out.write(settings)
         for name in ("win.wav", "lose.wav"):
             shutil.copy(os.path.join(ASSETS, name), self.folder)
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   PULSE_SERVER=f"unix:{pulse}")
         self.process = subprocess.Popen([os.path.join(self.folder, "gibbetry")], env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.app = wait_for("the game on the accessibility bus", self._find_app, 30)
@@ -70,8 +79,9 @@ class Game:
         return self
 
     def __exit__(self, *_):
-        self.process.kill()
-        self.process.wait()
+        for process in (self.process, self.sound_server):
+            process.kill()
+            process.wait()
         shutil.rmtree(self.folder, ignore_errors=True)
 
     def settings(self):
@@ -138,8 +148,12 @@ def a_game_edited_and_saved(exe):
         check("drawing after a miss", game.drawing(),
               "Gallows drawing, 1 of 12 pieces shown, 11 misses left")
         game.press("W", "X")
+        answered = time.monotonic()
         game.answer("You Have Won The Game.")
         wait_for("the board to clear", lambda: game.slots() == [""] * 12)
+        # The game's own sound module played win.wav (0.94 s) before the board cleared: a beep
+        # would have cleared it at once.
+        check("the win sound played", time.monotonic() - answered > 0.9)
         game.keys("alt+o", "w")
         editor = wait_for("the editor", lambda: game.window("Edit Words List"))
         with open(game.settings_path, "wb") as out:
