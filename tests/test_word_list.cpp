@@ -471,6 +471,8 @@ private slots:
             QSKIP("only root may make a folder append-only, on a file system that offers it");
         const auto allowRemoval = qScopeGuard([&] { ::ioctl(synced.fd, FS_IOC_SETFLAGS, &flags); });
         const QByteArray before = shapeOf(list);
+        struct stat old {}, now {};
+        ::stat(file, &old);
         frmWords& editor = run_->start().wordsWindow();
         run_->desktop.typed = {"Extra"};
         editor.cmdAdd->click();
@@ -479,6 +481,8 @@ private slots:
         QCOMPARE(QFile::symLinkTarget(run_->file(QStringLiteral("Settings"))), list);
         QCOMPARE(run_->readSettings(), defaultSettingsBytes() + "Extra\r\n");
         QCOMPARE(shapeOf(list), before);
+        ::stat(file, &now); // replaced whole, but where the folder gives up no names
+        QCOMPARE(now.st_ino != old.st_ino, made != "append-only");
         QCOMPARE(QDir(run_->file(QStringLiteral("synced"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList{name});
     }
