@@ -60,7 +60,7 @@ QByteArray numberedLines(int count) {
 
 // The system calls of a save as a failing disk, another file system or a container answers
 // them; each step is named by how it fails.
-QString breaking;
+bool nameTaken; // the next random name, where a row says so
 
 struct Descriptor {
     int fd;
@@ -68,7 +68,7 @@ struct Descriptor {
 };
 
 void breakTheDisk(const QString& how) {
-    breaking = how;
+    nameTaken = how == "name taken";
     SaveCalls& calls = saveCalls();
     if (how == "data sync")
         calls.dataSync = [](int) { return errno = EIO, -1; };
@@ -81,9 +81,7 @@ void breakTheDisk(const QString& how) {
         calls.write = [](int, const void*, size_t, off_t) -> ssize_t { return errno = ENOSPC, -1; };
     if (how.contains("no unnamed files") || how == "name taken")
         calls.makeFile = [](int folder, const char* name, int flags, mode_t mode) {
-            static bool taken = false; // the first random name, where a row says so
-            if ((flags & O_TMPFILE) == O_TMPFILE ||
-                (!std::exchange(taken, true) && breaking == "name taken"))
+            if ((flags & O_TMPFILE) == O_TMPFILE || std::exchange(nameTaken, false))
                 return errno = (flags & O_TMPFILE) == O_TMPFILE ? EOPNOTSUPP : EEXIST, -1;
             return ::openat(folder, name, flags, mode);
         };
@@ -471,7 +469,8 @@ private slots:
             QSKIP("only root may make a folder append-only, on a file system that offers it");
         const auto allowRemoval = qScopeGuard([&] { ::ioctl(synced.fd, FS_IOC_SETFLAGS, &flags); });
         const QByteArray before = shapeOf(list);
-        struct stat old {}, now {};
+        struct stat old {
+        }, now{};
         ::stat(file, &old);
         frmWords& editor = run_->start().wordsWindow();
         run_->desktop.typed = {"Extra"};
