@@ -33,6 +33,9 @@ void frmMain::mnuStartGame_Click() {
         if (row <= lstWords().count()) {
             const QString word = lstWords().text(static_cast<int>(row));
             layOutWord(word);
+            describeDrawing();
+            // On the letters, so that the next key guesses rather than deals again.
+            cmdLetter[0]->setFocus(Qt::OtherFocusReason);
             announce(lblNotice, QStringLiteral("New game, %1.")
                                     .arg(counted(int(word.size()), "letter", "letters")));
             return;

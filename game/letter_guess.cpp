@@ -9,10 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-constexpr qint16 kLosingMiss = 12;
-}
-
 void frmMain::cmdLetter_Click(qint16 index) {
     QPushButton* button = cmdLetter[index];
     const QString letter = button->text();
@@ -38,6 +34,7 @@ void frmMain::cmdLetter_Click(qint16 index) {
     if (lost)
         endGame(QStringLiteral("You Have Lost The Game"), QStringLiteral("lose.wav"));
     button->setEnabled(false);
+    describeDrawing();
 }
 
 // The pressed letter is about to go: the focus moves on to the nearest one left, the next in tab
@@ -53,20 +50,6 @@ void frmMain::focusNearestLetter(qint16 pressed) {
     }
 }
 
-// "E: yes, 2 places. Word: blank N T E R N E T. 11 misses left."
-QString frmMain::guessReport(const QString& letter, int places) const {
-    QStringList word;
-    for (const LetterSlot* slot : lblLetter)
-        word.append(LetterSlot::spoken(slot->caption()));
-    word.removeAll(QString());
-    const QString result =
-        places == 0
-            ? QStringLiteral("%1: no.").arg(letter)
-            : QStringLiteral("%1: yes, %2.").arg(letter, counted(places, "place", "places"));
-    return QStringLiteral("%1 Word: %2. %3 left.")
-        .arg(result, word.join(u' '), counted(kLosingMiss - MissCount, "miss", "misses"));
-}
-
 bool frmMain::wordComplete() const {
     // A spare slot shows "-" and hides "-", so it counts as complete.
     for (const LetterSlot* slot : lblLetter) {
@@ -79,10 +62,9 @@ bool frmMain::wordComplete() const {
 void frmMain::showStage(qint16 stage) {
     if (stage < 1 || stage > kLosingMiss)
         return;
-    const std::array<QLabel*, 12> pieces = figure();
+    const std::array<QLabel*, kLosingMiss> pieces = figure();
     for (qint16 i = 0; i < stage; ++i)
         pieces[i]->setVisible(true);
-    describeDrawing();
 }
 
 void frmMain::endGame(const QString& message, const QString& sound) {

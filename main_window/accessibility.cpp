@@ -6,21 +6,48 @@
 namespace {
 
 constexpr char kRole[] = "gibbetryAccessibleRole";
+constexpr char kHidden[] = "gibbetryHiddenFromReaders";
+
+// Shown on the screen, but reported as not shown: readers pass over it.
+class UnseenWidget final : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
 
 // Consulted before Qt's own widget interfaces, as it is installed after them.
 QAccessibleInterface* interfaceWithRole(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     const QVariant role = widget ? widget->property(kRole) : QVariant();
-    return role.isValid() ? new QAccessibleWidget(widget, QAccessible::Role(role.toInt()))
-                          : nullptr;
+    if (!role.isValid())
+        return nullptr;
+    const auto given = QAccessible::Role(role.toInt());
+    if (widget->property(kHidden).toBool())
+        return new UnseenWidget(widget, given);
+    return new QAccessibleWidget(widget, given);
+}
+
+void installRoleFactory() {
+    static bool installed = false;
+    if (!installed)
+        QAccessible::installFactory(interfaceWithRole);
+    installed = true;
 }
 
 } // namespace
 
 void setAccessibleRole(QWidget* widget, QAccessible::Role role) {
-    [[maybe_unused]] static const bool installed =
-        (QAccessible::installFactory(interfaceWithRole), true);
+    installRoleFactory();
     widget->setProperty(kRole, int(role));
+}
+
+void hideFromReaders(QWidget* widget) {
+    widget->setProperty(kHidden, true);
+    setAccessibleRole(widget, QAccessible::Separator);
 }
 
 QLabel* makeNotice(QWidget* parent) {

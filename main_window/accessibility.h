@@ -10,6 +10,10 @@ class QWidget;
 // rather than for what its class makes it, a frame. Set before the widget is first named.
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 
+// Keeps a widget that only decorates (a line under the word) out of what a screen reader
+// reviews, so that it is never read in the middle of something else.
+void hideFromReaders(QWidget* widget);
+
 // A label that is never shown and that a screen reader speaks, wherever the focus is, each time
 // it is given something to say.
 QLabel* makeNotice(QWidget* parent);

@@ -24,18 +24,9 @@ frmMain::~frmMain() {
     delete about_;
 }
 
-std::array<QLabel*, 12> frmMain::figure() const {
+std::array<QLabel*, frmMain::kLosingMiss> frmMain::figure() const {
     return {Man[0], Man[1], Man[2], Man[3], Man[4], Man[5],
             Shape,  Man[6], Man[7], Man[8], Man[9], Man[10]};
-}
-
-void frmMain::describeDrawing() {
-    const std::array<QLabel*, 12> pieces = figure();
-    const auto shown = std::count_if(pieces.begin(), pieces.end(),
-                                     [](const QLabel* piece) { return !piece->isHidden(); });
-    Picture1->setAccessibleName(QStringLiteral("Gallows drawing, %1 of 12 pieces shown, %2 left")
-                                    .arg(shown)
-                                    .arg(counted(int(12 - shown), "miss", "misses")));
 }
 
 frmWords& frmMain::wordsWindow() {
@@ -76,7 +67,11 @@ void frmMain::mnuExit_Click() {
 }
 
 void frmMain::mnuEditWordsList_Click() {
+    const bool playing = gameInProgress();
     wordsWindow().exec();
+    // Closing the editor reloads the list and so ends a game: say so, or it ends unheard.
+    if (playing && !gameInProgress())
+        announce(lblNotice, QStringLiteral("Game stopped."));
 }
 
 void frmMain::mnuabout_Click() {

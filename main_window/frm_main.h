@@ -6,6 +6,7 @@
 
 class QAction;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -51,6 +52,8 @@ public:
     QAction* mnuabout = nullptr;
 
     qint16 MissCount = 0;
+    // The drawing's pieces, and so the misses a game allows.
+    static constexpr qint16 kLosingMiss = 12;
 
     void Form_Load();
     void Form_Unload();
@@ -64,9 +67,13 @@ public:
     void mnuabout_Click();
 
     // The twelve pieces of the drawing in the order a game reveals them.
-    std::array<QLabel*, 12> figure() const;
-    // Tells a screen reader how much of the drawing is up, and how many misses are left.
+    std::array<QLabel*, kLosingMiss> figure() const;
+    // Tells a screen reader how much of the drawing is up and, in its description, the game.
     void describeDrawing();
+    // From a deal until the game is won, lost or stopped.
+    bool gameInProgress() const;
+    // "Word: blank N T E R N E T. 10 misses left. Missed: A, O. Found: E, N, T, R."
+    QString gameState() const;
 
     // The word list editor, created hidden on first use; its list is the game's word list.
     frmWords& wordsWindow();
@@ -76,6 +83,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The board's keys: a letter takes the focus to its button, the arrows move among the
+    // letters, Enter presses, F2 tells the game.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildBoard();
@@ -84,11 +94,19 @@ private:
     void buildLetterSlots();
     void buildMenus();
     void setTabOrder();
+    void listenToKeys();
+
+    bool boardKey(QWidget* watched, const QKeyEvent& key);
+    void letterTyped(qint16 index);
+    QPushButton* letterToward(const QPushButton* from, int arrow) const;
 
     void layOutWord(const QString& word);
     bool wordComplete() const;
     void focusNearestLetter(qint16 pressed);
     QString guessReport(const QString& letter, int places) const;
+    QString spokenWord() const;
+    QString missesLeft() const;
+    bool inWord(const QString& letter) const;
     void showStage(qint16 stage);
     void endGame(const QString& message, const QString& sound);
 

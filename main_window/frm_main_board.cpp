@@ -2,6 +2,7 @@
 // slots showing "A" (all but slot 6), every letter button enabled, the timer running.
 
 #include "main_window/accessibility.h"
+#include "main_window/drawing_pane.h"
 #include "main_window/frm_main.h"
 #include "main_window/letter_slot.h"
 #include "main_window/picture.h"
@@ -48,6 +49,19 @@ constexpr Piece kMan[11] = {
 };
 constexpr Piece kShape = {":/assets/shape.png", 2520, 480, 690, 630};
 
+// A used letter still looks unavailable, but its caption stays readable against its button,
+// light or dark: most of the way from the button's face to the text.
+void keepUsedLetterReadable(QPushButton* letter) {
+    QPalette palette = letter->palette();
+    const QColor face = palette.color(QPalette::Active, QPalette::Button);
+    const QColor text = palette.color(QPalette::Active, QPalette::ButtonText);
+    const auto blend = [](int from, int to) { return from + (to - from) * 55 / 100; };
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText,
+                     QColor(blend(face.red(), text.red()), blend(face.green(), text.green()),
+                            blend(face.blue(), text.blue())));
+    letter->setPalette(palette);
+}
+
 QRect placeOf(const Piece& piece) {
     return twipsRect(piece.left, piece.top, piece.width, piece.height);
 }
@@ -67,7 +81,7 @@ void frmMain::buildBoard() {
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Picture1 = new QFrame(client);
+    Picture1 = new DrawingPane(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     setAccessibleRole(Picture1, QAccessible::Graphic);
     Picture1->setGeometry(twipsRect(240, 240, 4455, 3615));
@@ -93,7 +107,7 @@ void frmMain::buildBoard() {
     buildLetterSlots();
 
     Line1 = new QFrame(client);
-    setAccessibleRole(Line1, QAccessible::Separator);
+    hideFromReaders(Line1); // it crosses the slots, and would be read inside the word
     Line1->setGeometry(QRect(twipsPoint(600, 5400), twipsPoint(7560, 5400)));
     QPalette linePalette = Line1->palette();
     linePalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::WindowText));
@@ -109,6 +123,7 @@ void frmMain::buildBoard() {
     lblNotice = makeNotice(client);
     buildMenus();
     setTabOrder();
+    listenToKeys();
     describeDrawing();
 }
 
@@ -129,6 +144,7 @@ void frmMain::buildLetterButtons() {
         button->setGeometry(twipsRect(left, topRow ? 240 : 720, 400, 400));
         const auto index = static_cast<qint16>(i);
         connect(button, &QPushButton::clicked, this, [this, index] { cmdLetter_Click(index); });
+        keepUsedLetterReadable(button);
         cmdLetter[i] = button;
     }
 }
@@ -165,7 +181,10 @@ void frmMain::buildMenus() {
     mnuabout = mnuav->addAction(QStringLiteral("About Gibbetry"));
 
     connect(mnuStartGame, &QAction::triggered, this, &frmMain::mnuStartGame_Click);
-    connect(mnuStopGame, &QAction::triggered, this, &frmMain::mnuStopGame_Click);
+    connect(mnuStopGame, &QAction::triggered, this, [this] {
+        mnuStopGame_Click();
+        announce(lblNotice, QStringLiteral("Game stopped."));
+    });
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuEditWordsList, &QAction::triggered, this, &frmMain::mnuEditWordsList_Click);
     connect(mnuabout, &QAction::triggered, this, &frmMain::mnuabout_Click);

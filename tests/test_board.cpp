@@ -3,11 +3,14 @@
 
 #include "fixture.h"
 #include "main_window/letter_slot.h"
+#include "main_window/list_view.h"
+#include "word_list/frm_words.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
@@ -222,9 +225,10 @@ private slots:
         QCOMPARE(order, QStringLiteral("|ZYXWVUTSRQPONMLKJIHGFEDCBAN|"));
     }
 
-    // What a screen reader hears: each deal and guess is announced once, after the focus has
-    // moved, and the focus stays on the letters until the game ends.
-    void aBlindPlayerHearsEachDealAndGuess() {
+    // A player at the keyboard, listening through a screen reader: one key reaches any letter
+    // and one presses it; each deal, guess and stop is heard once, after the focus has moved,
+    // and the focus stays on the letters until the game ends.
+    void aKeyboardPlayerReachesEachLetterInOneKeyAndHearsEachStep() {
         static QStringList heard;
         heard.clear();
         const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
@@ -238,46 +242,80 @@ private slots:
         QPlatformAccessibility* accessibility =
             QGuiApplicationPrivate::platformIntegration()->accessibility();
         accessibility->setActive(true); // as a screen reader's arrival does
-        run_->writeWords({"Wax"});
+        const auto restore = qScopeGuard([&] {
+            accessibility->setActive(false);
+            QAccessible::installUpdateHandler(previous);
+        });
+        run_->writeWords({"Wax", "Corn", "Tree", "Wash", "Rich", "Ox"});
         frmMain& window = run_->start();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QStringList frames; // the board's parts are pictures, groups and labels, never frames
+        // a review reads pictures, groups and the slots as the word: no frame, nothing between
+        QStringList frames;
         std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
             for (int i = 0; i < node->childCount(); ++i) {
-                if (node->child(i)->role() == QAccessible::Border)
-                    frames << node->child(i)->text(QAccessible::Name);
-                walk(node->child(i));
+                QAccessibleInterface* child = node->child(i);
+                if (!child->state().invisible && (child->role() == QAccessible::Border ||
+                                                  child->role() == QAccessible::Separator))
+                    frames << child->text(QAccessible::Name);
+                walk(child);
             }
         };
         walk(QAccessible::queryAccessibleInterface(&window));
         QCOMPARE(frames, QStringList());
-        const auto click = [&](QWidget* button) {
+        const auto press = [&](Qt::Key key, QWidget* on = nullptr) {
             heard.clear();
-            QTest::mouseClick(button, Qt::LeftButton);
+            QTest::keyClick(on ? on : QApplication::focusWidget(), key);
             return heard;
         };
         const auto letter = [&](char name) { return window.cmdLetter[name - 'A']; };
-        QCOMPARE(click(window.Command1), (QStringList{"focus New Game", "New game, 3 letters."}));
-        QCOMPARE(click(letter('A')), (QStringList{"focus A", "focus B",
-                                                  "A: yes, 1 place. Word: blank A blank. "
-                                                  "12 misses left."}));
-        QCOMPARE(click(letter('Q')), (QStringList{"focus Q", "focus P",
-                                                  "Q: no. Word: blank A blank. 11 misses left."}));
+        const QString noGame = QStringLiteral("No game in progress. Alt+F, N deals a word.");
+        QCOMPARE(press(Qt::Key_E), QStringList{noGame});
+        heard.clear();
+        QTest::mouseClick(window.Command1, Qt::LeftButton);
+        QCOMPARE(heard, (QStringList{"focus New Game", "focus A", "New game, 3 letters."}));
+        QCOMPARE(press(Qt::Key_Q), QStringList{"focus Q"}); // and presses nothing
+        QCOMPARE(board(window) + shownPieces(window), "___---------" + stage(0));
+        QCOMPARE(press(Qt::Key_Return),
+                 (QStringList{"focus P", "Q: no. Word: blank blank blank. 11 misses left."}));
+        QCOMPARE(press(Qt::Key_A), QStringList{"focus A"});
+        QCOMPARE(press(Qt::Key_Space),
+                 (QStringList{"focus B", "A: yes, 1 place. Word: blank A blank. 11 misses left."}));
+        // the arrows go to the nearest letter left, as the letters stand on the board
+        QCOMPARE(press(Qt::Key_Left), QStringList());
+        QCOMPARE(press(Qt::Key_Down), QStringList{"focus P"});
+        QCOMPARE(press(Qt::Key_Right), QStringList{"focus R"});
+        QCOMPARE(press(Qt::Key_Up), QStringList{"focus E"});
+        const QString state("Word: blank A blank. 11 misses left. Missed: Q. Found: A.");
+        QCOMPARE(press(Qt::Key_F2), QStringList{state});
+        QCOMPARE(window.Picture1->accessibleDescription(), state);
+        QCOMPARE(press(Qt::Key_Q), QStringList{"Q: already tried, a miss."});
+        QCOMPARE(press(Qt::Key_A), QStringList{"A: already tried, a hit."});
+        QCOMPARE(QApplication::focusWidget(), letter('E'));
+        heard.clear();
+        window.mnuStopGame->trigger();
+        QCOMPARE(heard.last(), QStringLiteral("Game stopped."));
+        QCOMPARE(press(Qt::Key_F2), QStringList{noGame});
         QCOMPARE(window.Picture1->accessibleName(),
-                 QStringLiteral("Gallows drawing, 1 of 12 pieces shown, 11 misses left"));
-        QCOMPARE(click(letter('W')), (QStringList{"focus W", "focus V",
-                                                  "W: yes, 1 place. Word: W A blank. "
-                                                  "11 misses left."}));
+                 QStringLiteral("Gallows drawing, 0 of 12 pieces shown")); // no misses to count
+        window.Command1->setFocus();
+        QCOMPARE(press(Qt::Key_Enter), (QStringList{"focus A", "New game, 3 letters."}));
+        for (const Qt::Key key : {Qt::Key_W, Qt::Key_Return, Qt::Key_X, Qt::Key_Return, Qt::Key_A})
+            press(key);
         // the game is over: the letters go, and New Game deals the next
-        QCOMPARE(click(letter('X')),
-                 (QStringList{"focus X", "X: yes, 1 place. Word: W A X. 11 misses left.",
-                              "focus New Game"}));
+        QCOMPARE(press(Qt::Key_Return),
+                 (QStringList{"A: yes, 1 place. Word: W A X. 12 misses left.", "focus New Game"}));
         QCOMPARE(run_->desktop.texts, QStringList{"You Have Won The Game."});
-        accessibility->setActive(false);
-        QAccessible::installUpdateHandler(previous);
+        // the editor says what Add and Remove did, and where the focus is after Remove
+        frmWords& editor = window.wordsWindow();
+        editor.show();
+        run_->desktop.typed = QStringList{"Puzzle"};
+        QCOMPARE(press(Qt::Key_Return, editor.cmdAdd), QStringList{"Added Puzzle. 7 words."});
+        editor.lstWords->setCurrentIndex(editor.lstWords->model()->index(0, 0));
+        editor.cmdRemove->setFocus();
+        QCOMPARE(press(Qt::Key_Return, editor.cmdRemove).mid(heard.size() - 2),
+                 (QStringList{"focus Remove", "Removed Wax. 6 words left."}));
     }
-
     void quittingEndsTheProgramAndTakesEveryWindowWithIt_data() {
         QTest::addColumn<bool>("byMenu");
         QTest::newRow("Quit Game") << true;

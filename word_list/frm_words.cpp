@@ -1,5 +1,6 @@
 #include "word_list/frm_words.h"
 
+#include "main_window/accessibility.h"
 #include "main_window/frm_main.h"
 #include "main_window/input_box.h"
 #include "main_window/list_view.h"
@@ -42,6 +43,7 @@ frmWords::frmWords(frmMain& owner, Platform& platform)
     cmdRemove = button(QStringLiteral("Remove"), twipsRect(3480, 5633, 1095, 375), this);
     cmdSave = button(QStringLiteral("Save"), twipsRect(4800, 5633, 1095, 375), this);
     cmdClose = button(QStringLiteral("Close"), twipsRect(6120, 5633, 1095, 375), this);
+    lblNotice = makeNotice(this);
 
     setTabOrder(lstWords, cmdAdd);
     setTabOrder(cmdAdd, cmdRemove);
@@ -65,7 +67,8 @@ void frmWords::cmdAdd_Click() {
                                   QStringLiteral("Gibbetry"));
         return;
     }
-    lstWords->append(word); // its Length is its character count
+    const int words = lstWords->append(word); // its Length is its character count
+    announce(lblNotice, QStringLiteral("Added %1. %2.").arg(word, counted(words, "word", "words")));
 }
 
 bool frmWords::canAdd(const QString& word) const {
@@ -80,8 +83,18 @@ void frmWords::cmdRemove_Click() {
                                   QStringLiteral("Gibbetry"));
         return;
     }
-    if (const int selected = lstWords->selectedIndex(); selected > 0)
-        lstWords->remove(selected);
+    const int selected = lstWords->selectedIndex();
+    if (selected == 0)
+        return;
+    const QString word = lstWords->text(selected);
+    lstWords->remove(selected);
+    // The list reports the row it moved to as focused; tell a screen reader where the focus is.
+    if (QWidget* focused = focusWidget(); focused && focused != lstWords) {
+        QAccessibleEvent focus(focused, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+    announce(lblNotice, QStringLiteral("Removed %1. %2 left.")
+                            .arg(word, counted(lstWords->count(), "word", "words")));
 }
 
 void frmWords::cmdSave_Click() {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
 class ListView;
 class frmMain;
@@ -19,6 +20,8 @@ public:
     QPushButton* cmdRemove = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdClose = nullptr;
+    // Never shown: what a screen reader says after Add and Remove.
+    QLabel* lblNotice = nullptr;
 
     void cmdAdd_Click();
     void cmdRemove_Click();

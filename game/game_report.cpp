@@ -1,0 +1,85 @@
+// What a screen reader hears of the game: each guess, the drawing, and the whole game on demand.
+
+#include "main_window/accessibility.h"
+#include "main_window/frm_main.h"
+#include "main_window/letter_slot.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+const QString kNoGame = QStringLiteral("No game in progress. Alt+F, N deals a word.");
+}
+
+bool frmMain::gameInProgress() const {
+    return mnuStopGame->isEnabled();
+}
+
+void frmMain::describeDrawing() {
+    const std::array<QLabel*, kLosingMiss> pieces = figure();
+    const auto shown = std::count_if(pieces.begin(), pieces.end(),
+                                     [](const QLabel* piece) { return !piece->isHidden(); });
+    QString name =
+        QStringLiteral("Gallows drawing, %1 of %2 pieces shown").arg(shown).arg(kLosingMiss);
+    if (gameInProgress())
+        name += QStringLiteral(", ") + missesLeft();
+    Picture1->setAccessibleName(name);
+    Picture1->setAccessibleDescription(gameState());
+}
+
+QString frmMain::gameState() const {
+    if (!gameInProgress())
+        return kNoGame;
+    QStringList missed, found;
+    for (const QPushButton* letter : cmdLetter) {
+        if (!letter->isEnabled())
+            (inWord(letter->text()) ? found : missed).append(letter->text());
+    }
+    const auto listed = [](const QStringList& letters) {
+        return letters.isEmpty() ? QStringLiteral("none") : letters.join(QStringLiteral(", "));
+    };
+    return QStringLiteral("Word: %1. %2. Missed: %3. Found: %4.")
+        .arg(spokenWord(), missesLeft(), listed(missed), listed(found));
+}
+
+// "E: yes, 2 places. Word: blank N T E R N E T. 11 misses left."
+QString frmMain::guessReport(const QString& letter, int places) const {
+    const QString result =
+        places == 0
+            ? QStringLiteral("%1: no.").arg(letter)
+            : QStringLiteral("%1: yes, %2.").arg(letter, counted(places, "place", "places"));
+    return QStringLiteral("%1 Word: %2. %3.").arg(result, spokenWord(), missesLeft());
+}
+
+void frmMain::letterTyped(qint16 index) {
+    QPushButton* letter = cmdLetter[index];
+    if (!gameInProgress())
+        announce(lblNotice, kNoGame);
+    else if (letter->isEnabled())
+        letter->setFocus(Qt::ShortcutFocusReason); // Space or Enter then presses it
+    else
+        announce(lblNotice,
+                 QStringLiteral("%1: already tried, %2.")
+                     .arg(letter->text(), inWord(letter->text()) ? QStringLiteral("a hit")
+                                                                 : QStringLiteral("a miss")));
+}
+
+QString frmMain::spokenWord() const {
+    QStringList word;
+    for (const LetterSlot* slot : lblLetter)
+        word.append(LetterSlot::spoken(slot->caption()));
+    word.removeAll(QString());
+    return word.join(u' ');
+}
+
+QString frmMain::missesLeft() const {
+    return counted(kLosingMiss - MissCount, "miss", "misses") + QStringLiteral(" left");
+}
+
+bool frmMain::inWord(const QString& letter) const {
+    return std::any_of(lblLetter.begin(), lblLetter.end(), [&](const LetterSlot* slot) {
+        return slot->tag().toLower() == letter.toLower();
+    });
+}
