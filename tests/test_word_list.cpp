@@ -24,6 +24,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -83,9 +84,9 @@ void breakTheDisk(const QString& how) {
         calls.folderSync = failing<EINVAL>;
     if (how.startsWith("no unnamed files"))
         calls.makeFile = noUnnamedFiles;
-    if (how == "no unnamed files, no hard links") // exFAT
+    if (how.endsWith("no hard links")) // exFAT
         calls.link = failing<EPERM>;
-    if (how == "no unnamed files, no exclusive rename")
+    if (how.startsWith("no unnamed files, no exclusive rename"))
         calls.rename = [](int folder, const char* from, const char* to, unsigned flags) {
             return flags ? (errno = EINVAL, -1) : ::renameat(folder, from, folder, to);
         };
@@ -109,6 +110,8 @@ struct Scene {
     QString settings;
     std::optional<FileSizeLimit> fullDisk;
     const char* skip = nullptr;
+    int lockHolder = -1; // another program that opened the list to read it, and locked it
+    ~Scene() { ::close(lockHolder); }
 
     void fillPastTheLimit() { // part of the list fits
         for (int i = 0; i < 3000; ++i)
@@ -229,6 +232,8 @@ private slots:
             << "no unnamed files, no hard links" << 0 << settings;
         QTest::newRow("a first run where a rename cannot refuse to replace")
             << "no unnamed files, no exclusive rename" << 0 << settings;
+        QTest::newRow("a first run with neither (exFAT through FUSE)")
+            << "no unnamed files, no exclusive rename, no hard links" << 0 << settings;
     }
     void aStartLoadsTheListOrLeavesTheFolderAlone() {
         QFETCH(QString, folder);
@@ -294,6 +299,12 @@ private slots:
             << "locked, 0600 list" << none << beside;
         QTest::newRow("a read-only list: copied, shown at once")
             << "locked, 0400 list" << none << own;
+        QTest::newRow("a folder anyone may write, with a list not the player's")
+            << "open, another's list" << none << own;
+        QTest::newRow("a data folder the player may write but not read")
+            << locked << "0300"
+            << "home/xdg/gibbetry/Settings";
+        QTest::newRow("a data folder without folder sync") << locked << "no folder sync" << own;
         QTest::newRow("an absolute XDG_DATA_HOME") << locked << "xdg"
                                                    << "home/xdg/gibbetry/Settings";
         QTest::newRow("a relative XDG_DATA_HOME is ignored") << locked << "rel" << own;
@@ -308,16 +319,6 @@ private slots:
         const QString home = run_->home.path();
         const QByteArray six = GameRun::linesOf(kSix),
                          folder = QFile::encodeName(run_->folder.path());
-        const QByteArray first = program.endsWith("list") ? six : defaultSettingsBytes();
-        if (program.endsWith("list")) {
-            run_->writeWords(kSix);
-            ::chmod(folder + "/Settings", program.contains("0600") ? 0600 : 0400);
-        }
-        ::chmod(folder, program == "open" ? 0700 : 0500);
-        if (data == "xdg" || data == "rel")
-            qputenv("XDG_DATA_HOME", data == "xdg" ? QFile::encodeName(home + "/xdg") : "rel");
-        if (data == "no home")
-            qunsetenv("HOME");
         const auto real = [&](QString place) {
             return place.replace("program", run_->folder.path()).replace("home", home);
         };
@@ -325,9 +326,29 @@ private slots:
             QFile file(real(place));
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
         };
+        QByteArray first = program.endsWith("list") ? six : defaultSettingsBytes();
+        if (program.endsWith("another's list")) { // a file of root's, behind a link of the player's
+            QFile::link(QStringLiteral("/etc/debian_version"), run_->file("Settings"));
+            first = bytesAt("/etc/debian_version");
+        } else if (program.endsWith("list")) {
+            run_->writeWords(kSix);
+            ::chmod(folder + "/Settings", program.contains("0600") ? 0600 : 0400);
+        }
+        const QByteArray administrators = bytesAt("program/Settings");
+        ::chmod(folder, program.startsWith("open") ? 0700 : 0500);
+        if (data == "xdg" || data == "rel" || data == "0300")
+            qputenv("XDG_DATA_HOME", data == "rel" ? "rel" : QFile::encodeName(home + "/xdg"));
+        if (data == "0300")
+            ::mkdir(QFile::encodeName(home + "/xdg"), 0300);
+        if (data == "no folder sync")
+            saveCalls().folderSync = failing<EINVAL>;
+        if (data == "no home")
+            qunsetenv("HOME");
 
         run_->start();
-        QCOMPARE(run_->window->lstWords().count(), first == six ? 6 : 0);
+        ::chmod(QFile::encodeName(home + "/xdg"), 0700);       // where there is one, to look inside
+        const bool defaults = first == defaultSettingsBytes(); // shown from the next start only
+        QCOMPARE(run_->window->lstWords().count(), defaults ? 0 : first.count('\n'));
         QStringList files,
             expected = QStringList{list, program.endsWith("list") ? "program/Settings" : ""};
         for (const QString& root : {QStringLiteral("program"), QStringLiteral("home")})
@@ -352,9 +373,13 @@ private slots:
         QCOMPARE(run_->desktop.texts.last(),
                  list.isEmpty() ? "Save Unsuccessful" : "Save Successful");
         if (!list.isEmpty())
-            QCOMPARE(bytesAt(list), (first == six ? six : QByteArray()) + "Extra\r\n");
+            QCOMPARE(bytesAt(list), GameRun::linesOf(defaults ? QStringList()
+                                                              : QString::fromLatin1(first).split(
+                                                                    QRegularExpression("\r?\n"),
+                                                                    Qt::SkipEmptyParts)) +
+                                        "Extra\r\n");
         if (program.endsWith("list") && list != "program/Settings")
-            QCOMPARE(bytesAt("program/Settings"), six); // the administrator's list stays
+            QCOMPARE(bytesAt("program/Settings"), administrators); // and the list there stays
     }
 
     void addingTakesUpToTwelveCharactersAsTypedAndSaveKeepsThem() {
@@ -567,6 +592,30 @@ private slots:
             s.fullDisk.emplace(200);
             s.run.desktop.whileShown = [&s](const QString&) { s.fullDisk.reset(); };
         }) << defaults + extra << QStringList{"Save Unsuccessful", "Save Successful"};
+        QTest::newRow("a lock another program holds: a moment, then Retry once it is gone")
+            << defaults << SetUp([](Scene& s) {
+                   s.lockHolder = ::open(QFile::encodeName(s.settings), O_RDONLY | O_CLOEXEC);
+                   ::flock(s.lockHolder, LOCK_EX);
+                   s.run.desktop.whileShown = [&s](const QString&) {
+                       ::close(std::exchange(s.lockHolder, -1));
+                   };
+               })
+            << defaults + extra << QStringList{"Save Unsuccessful", "Save Successful"};
+        row("no locks on this file system (NFS without its lock daemon)", defaults + extra, true,
+            [](Scene&) { saveCalls().lock = failing<ENOLCK>; });
+        row("another copy puts a new list in its place each time", "Theirs\r\n", false,
+            [](Scene& s) {
+                static QByteArray list;
+                list = QFile::encodeName(s.settings);
+                saveCalls().lock = [](int fd, int operation) {
+                    const int theirs =
+                        ::open(list + ".theirs", O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+                    if (::write(theirs, "Theirs\r\n", 8) != 8 || ::close(theirs) != 0 ||
+                        ::rename(list + ".theirs", list) != 0)
+                        qFatal("the other copy of the game could not put its list in place");
+                    return ::flock(fd, operation);
+                };
+            });
         row("the disk is full: writes fail, the file could grow", defaults, false,
             [](Scene&) { saveCalls().write = failing<ENOSPC>; });
         row("file missing: not created", "(none)", false,

@@ -1,10 +1,13 @@
 #include "word_list/file_replace.h"
 
+#include "word_list/save_folder.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <attr/libattr.h>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <csignal>
 #include <cstdio>
@@ -16,6 +19,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -30,26 +34,12 @@ SaveCalls& saveCalls() {
                      unsigned flags) { return ::renameat2(folder, from, folder, to, flags); },
         .dataSync = ::fdatasync,
         .folderSync = ::fsync,
+        .lock = ::flock,
     };
     return calls;
 }
 
 namespace {
-
-// A descriptor that is closed when it goes or takes another.
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1)
-        : fd_(fd) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    void reset(int fd = -1) { fd_ >= 0 ? ::close(std::exchange(fd_, fd)) : (fd_ = fd); }
-
-private:
-    int fd_;
-};
 
 // Past a file-size limit a write must fail as on a full disk, not end the game in mid-save. What
 // the game had before comes back afterwards, for the programs it starts to inherit.
@@ -59,6 +49,26 @@ auto writesFailPastTheLimit() {
     ignore.sa_handler = SIG_IGN;
     ::sigaction(SIGXFSZ, &ignore, &saved);
     return qScopeGuard([saved] { ::sigaction(SIGXFSZ, &saved, nullptr); });
+}
+
+// Another copy's save holds the list for a moment. Anyone who may read the list can hold its
+// lock for good, and the window must not freeze for them: past this, the save fails and Retry
+// tries again.
+constexpr auto kLockWait = std::chrono::seconds(2);
+
+// True once the file is ours alone, or where the file system offers no locks (NFS without its
+// lock daemon): there the save goes on as it did before it took locks.
+bool lockWithin(int fd) {
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    while (saveCalls().lock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL)
+            return true;
+        const bool held = errno == EWOULDBLOCK || errno == EINTR;
+        if (!held || std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
 }
 
 // Whole transfers at an offset: true once every byte has gone.
@@ -99,44 +109,6 @@ std::optional<QByteArray> fileBehind(const QByteArray& path, const struct stat& 
         return std::nullopt;
     return target;
 }
-
-// The folder a file lies in, opened once for the whole save: readable where the player may read
-// it, so that it can be synced; otherwise (write and search permission only) the whole file
-// system is synced instead.
-class Folder {
-public:
-    explicit Folder(const QByteArray& file)
-        : path_(file.left(qMax<qsizetype>(file.lastIndexOf('/'), 1)))
-        , name_(file.mid(file.lastIndexOf('/') + 1)) {
-        fd_.reset(::open(path_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        readable_ = fd_.valid();
-        if (!readable_ && errno == EACCES)
-            fd_.reset(::open(path_.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    }
-    int fd() const { return fd_.get(); }
-    const QByteArray& name() const { return name_; } // the file's
-
-    // A sync the file system does not offer (some network and FUSE file systems answer EINVAL)
-    // is no failure; an I/O error is.
-    bool sync(int file) const {
-        if (!readable_)
-            return ::syncfs(file) == 0;
-        return saveCalls().folderSync(fd()) == 0 || errno == EINVAL;
-    }
-
-    // A folder that takes new names but gives none up (append-only) would keep the new file
-    // beside the list for good.
-    bool keepsEveryName() const {
-        struct statx info {};
-        return ::statx(fd(), "", AT_EMPTY_PATH, 0, &info) == 0 &&
-               (info.stx_attributes & STATX_ATTR_APPEND) != 0;
-    }
-
-private:
-    QByteArray path_, name_;
-    Descriptor fd_;
-    bool readable_ = false;
-};
 
 // The new file made exactly like the old one: whatever it inherited from its folder (a default
 // ACL) goes, then owner and group, mode, and the old file's ACL and other extended attributes
@@ -186,9 +158,25 @@ public:
         if (name_.isEmpty())
             return saveCalls().link(AT_FDCWD, self(), folder, folder_.name(), AT_SYMLINK_FOLLOW) ==
                    0;
-        if (saveCalls().rename(folder, name_, folder_.name(), RENAME_NOREPLACE) == 0)
-            return name_.clear(), true;
-        return errno == EINVAL && saveCalls().link(folder, name_, folder, folder_.name(), 0) == 0;
+        if (saveCalls().rename(folder, name_, folder_.name(), RENAME_NOREPLACE) == 0) {
+            name_.clear();
+            return true;
+        }
+        if (errno != EINVAL)
+            return false;
+        if (saveCalls().link(folder, name_, folder, folder_.name(), 0) == 0)
+            return true;
+        if (errno == EEXIST)
+            return false;
+        // Neither (exFAT through FUSE): only a name still free is taken, by the file as it is,
+        // whole and on disk.
+        struct stat taken {};
+        if (::fstatat(folder, folder_.name(), &taken, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT)
+            return false;
+        if (saveCalls().rename(folder, name_, folder_.name(), 0) != 0)
+            return false;
+        name_.clear();
+        return true;
     }
     // A name of its own beside the list, where it has none yet.
     bool takeName() {
@@ -264,7 +252,7 @@ bool rewriteFile(const QString& path, const QByteArray& bytes) {
     // left alone, whoever runs the game.
     for (int attempt = 0; attempt < 100 && !target; ++attempt) {
         file.reset(given.startsWith('/') ? ::open(given, O_RDWR | O_NONBLOCK | O_CLOEXEC) : -1);
-        if (!file.valid() || ::flock(file.get(), LOCK_EX) != 0 || ::fstat(file.get(), &old) != 0 ||
+        if (!file.valid() || !lockWithin(file.get()) || ::fstat(file.get(), &old) != 0 ||
             !S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0)
             return false;
         target = fileBehind(given, old);
@@ -287,7 +275,7 @@ bool rewriteFile(const QString& path, const QByteArray& bytes) {
     if (!makeLike(fresh.fd(), file.get(), old))
         return inPlace();
     // Locked too, for a copy that opens the list once it has taken the list's place.
-    if (!overwrite(fresh.fd(), bytes) || ::flock(fresh.fd(), LOCK_EX) != 0 || !fresh.takeName())
+    if (!overwrite(fresh.fd(), bytes) || !lockWithin(fresh.fd()) || !fresh.takeName())
         return false;
     // A file bind-mounted into a container cannot be renamed over.
     if (!fresh.replace())

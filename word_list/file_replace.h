@@ -14,6 +14,7 @@ struct SaveCalls {
     int (*rename)(int folder, const char* from, const char* to, unsigned flags); // renameat2
     int (*dataSync)(int fd);
     int (*folderSync)(int fd);
+    int (*lock)(int fd, int operation); // flock
 };
 SaveCalls& saveCalls();
 
@@ -24,10 +25,11 @@ bool createFile(const QString& path, const QByteArray& bytes);
 
 // Rewrites the player's file with these bytes. Only an existing ordinary file that someone may
 // write to is rewritten; through a symbolic link, the file it points to. Saves of one file by
-// two copies of the game take turns. The new bytes go to a new file beside it that takes its
-// place once they are on disk, with exactly its mode, owner, group, ACL and extended attributes.
-// Where the folder takes no new files or gives up no names (append-only), the file cannot be
-// renamed over, or its owner or attributes could not be kept on a new file, it is written in
-// place, and its old bytes are put back if that fails part-way. False when the file was refused
-// or the write failed: the old bytes are then still there.
+// two copies of the game take turns; a lock held longer than a moment fails the save. The new bytes
+// go to a new file beside it that takes its place once they are on disk, with exactly its mode,
+// owner, group, ACL and extended attributes. Where the folder takes no new files or gives up no
+// names (append-only), the file cannot be renamed over, or its owner or attributes could not be
+// kept on a new file, it is written in place, and its old bytes are put back if that fails
+// part-way. False when the file was refused or the write failed: the old bytes are then still
+// there.
 bool rewriteFile(const QString& path, const QByteArray& bytes);

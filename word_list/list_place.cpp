@@ -2,11 +2,11 @@
 
 #include "main_window/program_folder.h"
 #include "word_list/file_replace.h"
+#include "word_list/save_folder.h"
 #include "word_list/settings_file.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,11 +23,26 @@ bool playerMay(const QString& path, int access) {
     return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), access, AT_EACCESS) == 0;
 }
 
-// The folder takes the player's new files, or its list is an ordinary file the player may read
-// and write (a shared list in a folder only its administrator may change).
+// Whose the list is: the file behind a link, or the link itself where it leads nowhere.
+uid_t ownerOf(const QString& list) {
+    const QByteArray path = QFile::encodeName(list);
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0 && ::lstat(path.constData(), &info) != 0)
+        return uid_t(-1);
+    return info.st_uid;
+}
+
+// The player may write the list there: an ordinary file they may read and write (a list an
+// administrator shares with a group), or one of their own, left as they made it. Where there
+// is none, the folder must take their new files. Another player's list in a folder anyone may
+// write is not this player's to keep.
 bool playerMayKeepListIn(const QString& folder, const QString& list) {
-    return playerMay(folder, W_OK | X_OK) ||
-           (QFileInfo(list).isFile() && playerMay(list, R_OK | W_OK));
+    const QFileInfo info(list);
+    if (!info.exists() && !info.isSymLink())
+        return playerMay(folder, W_OK | X_OK);
+    if (info.isFile() && playerMay(list, R_OK | W_OK))
+        return true;
+    return ownerOf(list) == ::geteuid() && playerMay(folder, W_OK | X_OK);
 }
 
 // $XDG_DATA_HOME where it is absolute, otherwise ~/.local/share; empty without a home. Qt's own
@@ -45,17 +60,7 @@ bool makeFolders(const QString& path) {
     if (QFileInfo(path).isDir())
         return true;
     const qsizetype slash = path.lastIndexOf(u'/');
-    const QString parent = path.left(slash);
-    if (slash <= 0 || !makeFolders(parent))
-        return false;
-    if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST)
-        return false;
-    const int fd =
-        ::open(QFile::encodeName(parent).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const bool synced = fd >= 0 && ::fsync(fd) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    return synced;
+    return slash > 0 && makeFolders(path.left(slash)) && makeFolder(path);
 }
 
 } // namespace

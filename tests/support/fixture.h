@@ -80,7 +80,8 @@ void whenModal(const std::function<void(QWidget&)>& whileUp);
 // a player may not do skips then.
 bool overridesFilePermissions();
 
-// While it lives, a write that would take a file past the given size fails, as on a full disk.
+// While it lives, a save's write that would take a file past the given size meets the
+// file-size limit, as on a full disk.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(long bytes);
@@ -88,5 +89,5 @@ public:
     void lift();
 
 private:
-    long saved_ = -1;
+    bool lifted_ = true;
 };
