@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QLibrary>
+#include <QLoggingCategory>
 #include <QTimer>
+
+Q_LOGGING_CATEGORY(lcSound, "gibbetry.sound", QtCriticalMsg)
 
 DesktopSound::DesktopSound(QString moduleFolder)
     : moduleFolder_(std::move(moduleFolder)) {}
@@ -16,9 +19,12 @@ bool DesktopSound::moduleLoaded() {
                                    ? programFile(QStringLiteral("gibbetry_sound"))
                                    : moduleFolder_ + QStringLiteral("/gibbetry_sound");
         using Make = SoundPlayer* (*)();
-        if (auto make =
-                reinterpret_cast<Make>(QLibrary::resolve(module, "gibbetryMultimediaSound")))
+        QLibrary library(module); // loaded for the rest of the run
+        if (auto make = reinterpret_cast<Make>(library.resolve("gibbetryMultimediaSound")))
             module_ = make();
+        else
+            qCWarning(lcSound, "no sound module, a beep instead: %s",
+                      qPrintable(library.errorString()));
     }
     return module_ != nullptr;
 }

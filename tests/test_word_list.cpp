@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -77,27 +78,14 @@ int noUnnamedFiles(int folder, const char* name, int flags, mode_t mode) {
     return ::openat(folder, name, flags, mode);
 }
 
-// A first run's file system, or another copy of the game at work meanwhile.
-void breakTheDisk(const QString& how) {
-    SaveCalls& calls = saveCalls();
-    if (how == "no folder sync")
-        calls.folderSync = failing<EINVAL>;
-    if (how.startsWith("no unnamed files"))
-        calls.makeFile = noUnnamedFiles;
-    if (how.endsWith("no hard links")) // exFAT
-        calls.link = failing<EPERM>;
-    if (how.startsWith("no unnamed files, no exclusive rename"))
-        calls.rename = [](int folder, const char* from, const char* to, unsigned flags) {
-            return flags ? (errno = EINVAL, -1) : ::renameat(folder, from, folder, to);
-        };
-    if (how == "another copy") // makes the file while this one makes it
-        calls.makeFile = [](int folder, const char* name, int flags, mode_t mode) {
-            const int theirs = ::openat(folder, "Settings", O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
-            if (::write(theirs, "Theirs\r\n", 8) != 8 || ::close(theirs) != 0)
-                qFatal("the other copy of the game could not write its file");
-            return ::openat(folder, name, flags, mode);
-        };
+// A file system that cannot rename without replacing (FAT through some drivers).
+int renameOnlyReplacing(int folder, const char* from, const char* to, unsigned flags) {
+    return flags ? (errno = EINVAL, -1) : ::renameat(folder, from, folder, to);
 }
+
+// What a start meets in the program's folder, on the disk or from another copy of the game;
+// a reason to skip where the row needs a player's lack of power.
+using Start = const char* (*)(GameRun&);
 
 constexpr auto kListMode =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
@@ -125,6 +113,14 @@ struct Scene {
 };
 using SetUp = void (*)(Scene&);
 
+// Settings as a test finds it: its bytes, or what stands there instead.
+QByteArray settingsAsFound(const GameRun& run) {
+    const QFileInfo info(run.file(QStringLiteral("Settings")));
+    if (info.isDir())
+        return "(folder)";
+    return info.exists() && !info.isFile() ? "(pipe)" : run.readSettings();
+}
+
 // A file's mode, owner and group, and its extended attributes, its ACL among them.
 QByteArray shapeOf(const QString& path) {
     const QByteArray file = QFile::encodeName(path);
@@ -144,6 +140,7 @@ QByteArray shapeOf(const QString& path) {
 } // namespace
 
 Q_DECLARE_METATYPE(SetUp)
+Q_DECLARE_METATYPE(Start)
 
 class WordListTest : public QObject {
     Q_OBJECT
@@ -215,57 +212,121 @@ private slots:
     }
 
     void aStartLoadsTheListOrLeavesTheFolderAlone_data() {
-        QTest::addColumn<QString>("folder");
+        QTest::addColumn<Start>("setUp");
         QTest::addColumn<int>("rows");
-        QTest::addColumn<QStringList>("files");
-        const QStringList settings{"Settings"};
-        QTest::newRow("a first run writes the defaults") << "missing" << 0 << settings;
-        QTest::newRow("the next start reads them") << "defaults" << 35 << settings;
-        QTest::newRow("a folder named Settings") << "folder" << 0 << settings;
-        QTest::newRow("a pipe does not hang the start") << "pipe" << 0 << settings;
-        QTest::newRow("a dangling link is not missing") << "dangling link" << 0 << settings;
-        QTest::newRow("no read permission") << "unreadable" << 0 << settings;
-        QTest::newRow("a first run on a full disk") << "full disk" << 0 << QStringList();
-        QTest::newRow("a first run without folder sync") << "no folder sync" << 0 << settings;
-        QTest::newRow("a first run meets another copy's file") << "another copy" << 0 << settings;
-        QTest::newRow("a first run without unnamed files or hard links (exFAT)")
-            << "no unnamed files, no hard links" << 0 << settings;
-        QTest::newRow("a first run where a rename cannot refuse to replace")
-            << "no unnamed files, no exclusive rename" << 0 << settings;
-        QTest::newRow("a first run with neither (exFAT through FUSE)")
-            << "no unnamed files, no exclusive rename, no hard links" << 0 << settings;
+        QTest::addColumn<QByteArray>("after"); // Settings once the game is up
+        const QByteArray defaults = defaultSettingsBytes();
+        const auto row = [](const char* name, Start setUp, int rows, const QByteArray& after) {
+            QTest::newRow(name) << setUp << rows << after;
+        };
+        row(
+            "a first run writes the defaults", [](GameRun&) -> const char* { return nullptr; }, 0,
+            defaults);
+        row(
+            "the next start reads them",
+            [](GameRun& run) -> const char* {
+                run.writeSettings(defaultSettingsBytes());
+                QFile::setPermissions(run.file("Settings"), QFile::ReadOwner);
+                return nullptr;
+            },
+            35, defaults);
+        row(
+            "a folder named Settings",
+            [](GameRun& run) -> const char* {
+                QDir(run.folder.path()).mkdir(QStringLiteral("Settings"));
+                return nullptr;
+            },
+            0, "(folder)");
+        row(
+            "a pipe does not hang the start",
+            [](GameRun& run) -> const char* {
+                ::mkfifo(QFile::encodeName(run.file("Settings")).constData(), 0600);
+                return nullptr;
+            },
+            0, "(pipe)");
+        row(
+            "a dangling link is not missing",
+            [](GameRun& run) -> const char* {
+                QFile::link(run.file(QStringLiteral("elsewhere")), run.file("Settings"));
+                return nullptr;
+            },
+            0, "(none)");
+        row(
+            "no read permission",
+            [](GameRun& run) -> const char* {
+                run.writeSettings("Mine\r\nAll mine\r\n");
+                QFile::setPermissions(run.file("Settings"), {});
+                return overridesFilePermissions() ? "runs as root, which reads past permissions"
+                                                  : nullptr;
+            },
+            0, "Mine\r\nAll mine\r\n");
+        row(
+            "a first run on a full disk",
+            [](GameRun&) -> const char* {
+                limitSaveWrites(100);
+                return nullptr;
+            },
+            0, "(none)");
+        row(
+            "a first run without folder sync",
+            [](GameRun&) -> const char* {
+                saveCalls().folderSync = failing<EINVAL>;
+                return nullptr;
+            },
+            0, defaults);
+        row(
+            "a first run meets another copy's file",
+            [](GameRun&) -> const char* {
+                saveCalls().makeFile = [](int folder, const char* name, int flags, mode_t mode) {
+                    const int theirs =
+                        ::openat(folder, "Settings", O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+                    if (::write(theirs, "Theirs\r\n", 8) != 8 || ::close(theirs) != 0)
+                        qFatal("the other copy of the game could not write its file");
+                    return ::openat(folder, name, flags, mode);
+                };
+                return nullptr;
+            },
+            0, "Theirs\r\n");
+        row(
+            "a first run without unnamed files or hard links (exFAT)",
+            [](GameRun&) -> const char* {
+                saveCalls().makeFile = noUnnamedFiles;
+                saveCalls().link = failing<EPERM>;
+                return nullptr;
+            },
+            0, defaults);
+        row(
+            "a first run where a rename cannot refuse to replace",
+            [](GameRun&) -> const char* {
+                saveCalls().makeFile = noUnnamedFiles;
+                saveCalls().rename = renameOnlyReplacing;
+                return nullptr;
+            },
+            0, defaults);
+        row(
+            "a first run with neither (exFAT through FUSE)",
+            [](GameRun&) -> const char* {
+                saveCalls().makeFile = noUnnamedFiles;
+                saveCalls().rename = renameOnlyReplacing;
+                saveCalls().link = failing<EPERM>;
+                return nullptr;
+            },
+            0, defaults);
     }
     void aStartLoadsTheListOrLeavesTheFolderAlone() {
-        QFETCH(QString, folder);
+        QFETCH(Start, setUp);
         QFETCH(int, rows);
-        QFETCH(QStringList, files);
-        if (folder == "unreadable" && overridesFilePermissions())
-            QSKIP("runs as root, which reads and writes past permissions");
-        const QString settings = run_->file(QStringLiteral("Settings"));
-        const QByteArray mine = "Mine\r\nAll mine\r\n";
-        if (folder == "defaults" || folder == "unreadable")
-            run_->writeSettings(folder == "defaults" ? defaultSettingsBytes() : mine);
-        QFile::setPermissions(settings, {}); // where there is one
-        if (folder == "folder")
-            QDir(run_->folder.path()).mkdir(QStringLiteral("Settings"));
-        if (folder == "pipe")
-            QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
-        if (folder == "dangling link")
-            QVERIFY(QFile::link(run_->file(QStringLiteral("elsewhere")), settings));
-        std::optional<FileSizeLimit> fullDisk;
-        if (folder == "full disk")
-            fullDisk.emplace(100);
-        if (folder == "defaults")
-            QFile::setPermissions(settings, QFile::ReadOwner);
-        breakTheDisk(folder);
+        QFETCH(QByteArray, after);
+        if (const char* skip = setUp(*run_))
+            QSKIP(skip);
         run_->start();
-        fullDisk.reset();
-        QFile::setPermissions(run_->folder.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QFile::setPermissions(settings, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(run_->file("Settings"), QFile::ReadOwner | QFile::WriteOwner);
 
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Gibbetry"));
-        QCOMPARE(filesInFolder(), files);
+        QCOMPARE(filesInFolder(),
+                 after == "(none)" && !QFileInfo(run_->file("Settings")).isSymLink()
+                     ? QStringList()
+                     : QStringList{"Settings"});
         QVERIFY(run_->desktop.texts.isEmpty());
         run_->window->wordsWindow().show();
         const ListView& list = run_->window->lstWords();
@@ -273,16 +334,10 @@ private slots:
         if (rows > 0) {
             QCOMPARE(GameRun::linesOf(listRows(list)), defaultSettingsBytes());
             QCOMPARE(noGameDifference(*run_->window), QString());
-            return;
+        } else { // whatever the load could not read stays as it was, and the board as built
+            QCOMPARE(designBoardDifference(*run_->window), QString());
         }
-        // Whatever the load could not read stays as it was, and the board as built stays up.
-        QCOMPARE(designBoardDifference(*run_->window), QString());
-        if (folder == "missing" || folder.startsWith("no "))
-            QCOMPARE(run_->readSettings(), defaultSettingsBytes());
-        if (folder == "unreadable" || folder == "another copy")
-            QCOMPARE(run_->readSettings(), folder == "unreadable" ? mine : "Theirs\r\n");
-        if (folder == "folder")
-            QVERIFY(QFileInfo(settings).isDir());
+        QCOMPARE(settingsAsFound(*run_), after);
     }
 
     // Where a player may not write beside the program (a package installed for everyone, a
@@ -618,6 +673,21 @@ private slots:
             });
         row("the disk is full: writes fail, the file could grow", defaults, false,
             [](Scene&) { saveCalls().write = failing<ENOSPC>; });
+        row("gibbetry.save turned on names the step that failed", defaults, false, [](Scene& s) {
+            static QStringList logged;
+            static QtMessageHandler tests;
+            logged.clear();
+            saveCalls().write = failing<ENOSPC>;
+            QLoggingCategory::setFilterRules(QStringLiteral("gibbetry.save=true"));
+            tests = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&,
+                                              const QString& message) { logged << message; });
+            s.run.desktop.whileShown = [](const QString&) {
+                qInstallMessageHandler(tests);
+                QLoggingCategory::setFilterRules({});
+                QCOMPARE(logged.value(0), "Save Unsuccessful: writing the new file failed: No "
+                                          "space left on device (errno 28)");
+            };
+        });
         row("file missing: not created", "(none)", false,
             [](Scene& s) { QFile::remove(s.settings); });
         row("file read-only", defaults, false, [](Scene& s) {
@@ -689,11 +759,7 @@ private slots:
         QCOMPARE(run_->desktop.styles.last(), messages.last() == "Save Successful"
                                                   ? kStyleExclamation
                                                   : kStyleExclamationRetryCancel);
-        const QFileInfo info(scene.settings);
-        QCOMPARE(info.isDir()                      ? QByteArray("(folder)")
-                 : info.exists() && !info.isFile() ? QByteArray("(pipe)")
-                                                   : run_->readSettings(),
-                 after);
+        QCOMPARE(settingsAsFound(*run_), after);
         if (messages.last() == "Save Successful")
             QCOMPARE(QFile::permissions(scene.settings), kListMode);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,20 +1,18 @@
 #include "word_list/file_replace.h"
 
+#include "word_list/new_file.h"
 #include "word_list/save_folder.h"
 
 #include <QFile>
-#include <QRandomGenerator>
+#include <QLoggingCategory>
 #include <QScopeGuard>
 #include <attr/libattr.h>
 #include <cerrno>
 #include <chrono>
-#include <climits>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <functional>
 #include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -39,7 +37,17 @@ SaveCalls& saveCalls() {
     return calls;
 }
 
+Q_LOGGING_CATEGORY(lcSave, "gibbetry.save", QtCriticalMsg)
+
 namespace {
+
+// A failed step of a save, for whoever turned gibbetry.save on; the save itself just fails.
+bool failed(const char* step, int error = errno) {
+    qCWarning(lcSave, "Save Unsuccessful: %s failed: %s (errno %d)", step, std::strerror(error),
+              error);
+    errno = error;
+    return false;
+}
 
 // Past a file-size limit a write must fail as on a full disk, not end the game in mid-save. What
 // the game had before comes back afterwards, for the programs it starts to inherit.
@@ -95,7 +103,9 @@ bool overwrite(int fd, const QByteArray& bytes) {
 // replaces the file under its name, never the bytes read here.
 std::optional<QByteArray> readAll(int fd, qsizetype size) {
     QByteArray bytes(size, Qt::Uninitialized);
-    return transferAll(::pread, fd, bytes.data(), size) ? std::optional(bytes) : std::nullopt;
+    if (!transferAll(::pread, fd, bytes.data(), size))
+        return std::nullopt;
+    return bytes;
 }
 
 // The file a path leads to through its links, as long as that is still the file opened.
@@ -128,101 +138,73 @@ bool makeLike(int fd, int old, const struct stat& like) {
            ::attr_copy_fd("Settings", old, "the new Settings", fd, wanted, nullptr) == 0;
 }
 
-// The new file the list goes to before it takes the list's name. Where the file system offers
-// it, the file has no name until it is whole, so that a crash meanwhile leaves nothing behind;
-// elsewhere it has a random name beside the list until then.
-class NewFile {
-public:
-    NewFile(const Folder& folder, mode_t mode)
-        : folder_(folder) {
-        const auto make = saveCalls().makeFile;
-        file_.reset(make(folder.fd(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
-        error_ = file_.valid() ? 0 : errno;
-        if (error_ == EOPNOTSUPP || error_ == EISDIR)
-            takeFreeName([&](const QByteArray& name) {
-                file_.reset(make(folder.fd(), name, O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, mode));
-                return file_.valid();
-            });
-    }
-    ~NewFile() {
-        if (!name_.isEmpty())
-            ::unlinkat(folder_.fd(), name_.constData(), 0);
-    }
-    int fd() const { return file_.get(); }
-    int error() const { return error_; } // why it could not be made, or renamed
-
-    // Under the list's name, never over a file of that name. A file system without hard links
-    // (exFAT, FAT) still renames without replacing; one that cannot do that may still link.
-    bool create() {
-        const int folder = folder_.fd();
-        if (name_.isEmpty())
-            return saveCalls().link(AT_FDCWD, self(), folder, folder_.name(), AT_SYMLINK_FOLLOW) ==
-                   0;
-        if (saveCalls().rename(folder, name_, folder_.name(), RENAME_NOREPLACE) == 0) {
-            name_.clear();
-            return true;
-        }
-        if (errno != EINVAL)
-            return false;
-        if (saveCalls().link(folder, name_, folder, folder_.name(), 0) == 0)
-            return true;
-        if (errno == EEXIST)
-            return false;
-        // Neither (exFAT through FUSE): only a name still free is taken, by the file as it is,
-        // whole and on disk.
-        struct stat taken {};
-        if (::fstatat(folder, folder_.name(), &taken, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT)
-            return false;
-        if (saveCalls().rename(folder, name_, folder_.name(), 0) != 0)
-            return false;
-        name_.clear();
-        return true;
-    }
-    // A name of its own beside the list, where it has none yet.
-    bool takeName() {
-        return !name_.isEmpty() || takeFreeName([&](const QByteArray& name) {
-            return saveCalls().link(AT_FDCWD, self(), folder_.fd(), name, AT_SYMLINK_FOLLOW) == 0;
-        });
-    }
-    // From its own name to the list's place.
-    bool replace() {
-        if (saveCalls().rename(folder_.fd(), name_, folder_.name(), 0) != 0)
-            return error_ = errno, false;
-        name_.clear();
-        return true;
-    }
-
-private:
-    QByteArray self() const { return "/proc/self/fd/" + QByteArray::number(fd()); }
-
-    // Random names of the list's, cut to leave room for the suffix, until `take` finds one free.
-    bool takeFreeName(const std::function<bool(const QByteArray&)>& take) {
-        static constexpr char kLetters[] =
-            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            QByteArray name = folder_.name().left(NAME_MAX - 7) + '.';
-            for (int i = 0; i < 6; ++i)
-                name += kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters) - 1)];
-            if (take(name))
-                return name_ = name, true;
-            if ((error_ = errno) != EEXIST)
-                return false;
-        }
-        return false;
-    }
-
-    const Folder& folder_;
-    Descriptor file_;
-    QByteArray name_; // its own name beside the list, while it has one
-    int error_ = 0;
-};
-
 // The file itself takes the bytes; when that fails part-way, its old bytes go back.
 bool rewriteInPlace(int fd, const QByteArray& bytes, const QByteArray& old) {
     if (overwrite(fd, bytes))
         return true;
+    const int error = errno;
     overwrite(fd, old);
+    errno = error;
+    return failed("writing the list in place");
+}
+
+// What kept the new file from replacing the list.
+enum class Obstacle { FolderKeepsEveryName, NoNewFile, NotLikeTheOld, NoRename };
+
+// The one place that decides to write the list in place rather than fail the save: where the
+// folder gives up no names (append-only), takes no new files (locked, or a read-only mount),
+// where the new file cannot have the old one's owner or attributes, or where the list cannot be
+// renamed over (a file bind-mounted into a container). A crash can tear a list written in place,
+// so every other obstacle fails the save.
+bool writesInPlaceAfter(Obstacle obstacle, int error) {
+    switch (obstacle) {
+    case Obstacle::FolderKeepsEveryName:
+    case Obstacle::NotLikeTheOld:
+        return true;
+    case Obstacle::NoNewFile:
+        return error == EACCES || error == EPERM || error == EROFS;
+    case Obstacle::NoRename:
+        return error == EBUSY || error == EXDEV;
+    }
     return false;
+}
+
+// The list as the save holds it: open, locked, and the file behind its name.
+struct OpenList {
+    Descriptor file;
+    struct stat info {};
+    QByteArray target; // through a link, the file it points to; the link stays
+};
+
+std::optional<OpenList> notOpened(const char* step, int error = errno) {
+    failed(step, error);
+    return std::nullopt;
+}
+
+// Another copy of the game saving the same list goes first; where it put a new file in the
+// list's place, that one is opened next. Never created, a pipe of that name fails at once rather
+// than wait for a reader, and a file that carries no write permission for anyone is left alone,
+// whoever runs the game.
+std::optional<OpenList> openLocked(const QByteArray& path) {
+    OpenList list;
+    if (!path.startsWith('/'))
+        return notOpened("finding the list", EINVAL);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        list.file.reset(::open(path, O_RDWR | O_NONBLOCK | O_CLOEXEC));
+        if (!list.file.valid())
+            return notOpened("opening the list");
+        if (!lockWithin(list.file.get()))
+            return notOpened("locking the list");
+        if (::fstat(list.file.get(), &list.info) != 0)
+            return notOpened("reading the list's mode");
+        if (!S_ISREG(list.info.st_mode) || (list.info.st_mode & 0222) == 0)
+            return notOpened("taking the list: not an ordinary file anyone may write", EPERM);
+        if (std::optional<QByteArray> target = fileBehind(path, list.info)) {
+            list.target = *target;
+            return list;
+        }
+    }
+    return notOpened("finding the file behind the list's name", EAGAIN);
 }
 
 } // namespace
@@ -231,58 +213,64 @@ bool createFile(const QString& path, const QByteArray& bytes) {
     const auto limit = writesFailPastTheLimit();
     const QByteArray given = QFile::encodeName(path);
     if (!given.startsWith('/'))
-        return false;
+        return failed("finding the new list", EINVAL);
     const Folder folder(given);
     if (folder.fd() < 0)
-        return false;
+        return failed("opening the folder");
     NewFile file(folder, 0666); // as the umask allows
+    if (file.fd() < 0)
+        return failed("making the new list", file.error());
+    if (!overwrite(file.fd(), bytes))
+        return failed("writing the new list");
+    if (!file.create())
+        return failed("giving the new list its name");
     // The file is whole once it has its name; only the name may not outlive a failed sync.
-    return file.fd() >= 0 && overwrite(file.fd(), bytes) && file.create() && folder.sync(file.fd());
+    if (!folder.sync(file.fd()))
+        return failed("syncing the folder");
+    return true;
 }
 
 bool rewriteFile(const QString& path, const QByteArray& bytes) {
     const auto limit = writesFailPastTheLimit();
-    const QByteArray given = QFile::encodeName(path);
-    Descriptor file;
-    struct stat old {};
-    std::optional<QByteArray> target; // through a link, the file it points to; the link stays
-    // Another copy of the game saving the same list goes first; where it put a new file in the
-    // list's place, that one is opened next. Never created, a pipe of that name fails at once
-    // rather than wait for a reader, and a file that carries no write permission for anyone is
-    // left alone, whoever runs the game.
-    for (int attempt = 0; attempt < 100 && !target; ++attempt) {
-        file.reset(given.startsWith('/') ? ::open(given, O_RDWR | O_NONBLOCK | O_CLOEXEC) : -1);
-        if (!file.valid() || !lockWithin(file.get()) || ::fstat(file.get(), &old) != 0 ||
-            !S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0)
-            return false;
-        target = fileBehind(given, old);
-    }
-    const std::optional<QByteArray> oldBytes = readAll(file.get(), old.st_size);
-    if (!oldBytes || !target)
+    std::optional<OpenList> list = openLocked(QFile::encodeName(path));
+    if (!list)
         return false;
-    const Folder folder(*target);
+    const int fd = list->file.get();
+    const std::optional<QByteArray> oldBytes = readAll(fd, list->info.st_size);
+    if (!oldBytes)
+        return failed("reading the old list");
+    const Folder folder(list->target);
     if (folder.fd() < 0)
-        return false;
+        return failed("opening the list's folder");
+    const auto inPlaceAfter = [&](Obstacle obstacle, int error, const char* step) {
+        if (!writesInPlaceAfter(obstacle, error))
+            return failed(step, error);
+        qCInfo(lcSave, "%s: %s; writing the list in place", step, std::strerror(error));
+        return rewriteInPlace(fd, bytes, *oldBytes);
+    };
 
-    const auto inPlace = [&] { return rewriteInPlace(file.get(), bytes, *oldBytes); };
     if (folder.keepsEveryName())
-        return inPlace();
+        return inPlaceAfter(Obstacle::FolderKeepsEveryName, 0, "the folder is append-only");
     NewFile fresh(folder, 0600);
-    // A folder that takes no new files: locked, or on a read-only mount.
-    const int error = fresh.error();
     if (fresh.fd() < 0)
-        return (error == EACCES || error == EPERM || error == EROFS) && inPlace();
-    if (!makeLike(fresh.fd(), file.get(), old))
-        return inPlace();
+        return inPlaceAfter(Obstacle::NoNewFile, fresh.error(), "making the new file");
+    if (!makeLike(fresh.fd(), fd, list->info))
+        return inPlaceAfter(Obstacle::NotLikeTheOld, errno,
+                            "giving the new file the old one's owner and attributes");
+    if (!overwrite(fresh.fd(), bytes))
+        return failed("writing the new file");
     // Locked too, for a copy that opens the list once it has taken the list's place.
-    if (!overwrite(fresh.fd(), bytes) || !lockWithin(fresh.fd()) || !fresh.takeName())
-        return false;
-    // A file bind-mounted into a container cannot be renamed over.
+    if (!lockWithin(fresh.fd()))
+        return failed("locking the new file");
+    if (!fresh.takeName())
+        return failed("naming the new file", fresh.error());
     if (!fresh.replace())
-        return (fresh.error() == EBUSY || fresh.error() == EXDEV) && inPlace();
+        return inPlaceAfter(Obstacle::NoRename, fresh.error(),
+                            "renaming the new file over the list");
     if (folder.sync(fresh.fd()))
         return true;
     // The new name may never reach the disk: the old list goes back under it.
+    const int error = errno;
     overwrite(fresh.fd(), *oldBytes);
-    return false;
+    return failed("syncing the folder", error);
 }

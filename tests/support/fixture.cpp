@@ -198,9 +198,14 @@ ssize_t writeWithinTheLimit(int fd, const void* bytes, size_t size, off_t at) {
 }
 } // namespace
 
-FileSizeLimit::FileSizeLimit(long bytes) {
+void limitSaveWrites(long bytes) {
     limitBytes = bytes;
-    writeBeneath = std::exchange(saveCalls().write, writeWithinTheLimit);
+    if (saveCalls().write != writeWithinTheLimit)
+        writeBeneath = std::exchange(saveCalls().write, writeWithinTheLimit);
+}
+
+FileSizeLimit::FileSizeLimit(long bytes) {
+    limitSaveWrites(bytes);
     lifted_ = false;
 }
 

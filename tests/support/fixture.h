@@ -80,8 +80,12 @@ void whenModal(const std::function<void(QWidget&)>& whileUp);
 // a player may not do skips then.
 bool overridesFilePermissions();
 
-// While it lives, a save's write that would take a file past the given size meets the
-// file-size limit, as on a full disk.
+// From now on, until the test's saving calls are put back, a save's write that would take a
+// file past the given size meets the file-size limit, as on a full disk. The limit holds for
+// that write alone: the test's own output, to a file too, never meets it.
+void limitSaveWrites(long bytes);
+
+// The same, while it lives.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(long bytes);
