@@ -18,11 +18,10 @@ bool frmMain::gameInProgress() const {
 }
 
 void frmMain::describeDrawing() {
-    const std::array<QLabel*, kLosingMiss> pieces = figure();
+    const std::array<QLabel*, kPieces> pieces = figure();
     const auto shown = std::count_if(pieces.begin(), pieces.end(),
                                      [](const QLabel* piece) { return !piece->isHidden(); });
-    QString name =
-        QStringLiteral("Gallows drawing, %1 of %2 pieces shown").arg(shown).arg(kLosingMiss);
+    QString name = QStringLiteral("Gallows drawing, %1 of %2 pieces shown").arg(shown).arg(kPieces);
     if (gameInProgress())
         name += QStringLiteral(", ") + missesLeft();
     Picture1->setAccessibleName(name);
@@ -75,7 +74,7 @@ QString frmMain::spokenWord() const {
 }
 
 QString frmMain::missesLeft() const {
-    return counted(kLosingMiss - MissCount, "miss", "misses") + QStringLiteral(" left");
+    return counted(kPieces - MissCount, "miss", "misses") + QStringLiteral(" left");
 }
 
 bool frmMain::inWord(const QString& letter) const {

@@ -24,7 +24,7 @@ void frmMain::cmdLetter_Click(qint16 index) {
         showStage(MissCount);
     }
     const bool won = places > 0 && wordComplete();
-    const bool lost = places == 0 && MissCount == kLosingMiss;
+    const bool lost = places == 0 && MissCount == kPieces;
     if (!won && !lost && focusWidget() == button)
         focusNearestLetter(index);
     // Said after the focus has moved, so that its news does not cut this short.
@@ -60,9 +60,9 @@ bool frmMain::wordComplete() const {
 }
 
 void frmMain::showStage(qint16 stage) {
-    if (stage < 1 || stage > kLosingMiss)
+    if (stage < 1 || stage > kPieces)
         return;
-    const std::array<QLabel*, kLosingMiss> pieces = figure();
+    const std::array<QLabel*, kPieces> pieces = figure();
     for (qint16 i = 0; i < stage; ++i)
         pieces[i]->setVisible(true);
 }

@@ -24,7 +24,7 @@ frmMain::~frmMain() {
     delete about_;
 }
 
-std::array<QLabel*, frmMain::kLosingMiss> frmMain::figure() const {
+std::array<QLabel*, kPieces> frmMain::figure() const {
     return {Man[0], Man[1], Man[2], Man[3], Man[4], Man[5],
             Shape,  Man[6], Man[7], Man[8], Man[9], Man[10]};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main_window/figure.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -52,8 +54,6 @@ public:
     QAction* mnuabout = nullptr;
 
     qint16 MissCount = 0;
-    // The drawing's pieces, and so the misses a game allows.
-    static constexpr qint16 kLosingMiss = 12;
 
     void Form_Load();
     void Form_Unload();
@@ -67,7 +67,7 @@ public:
     void mnuabout_Click();
 
     // The twelve pieces of the drawing in the order a game reveals them.
-    std::array<QLabel*, kLosingMiss> figure() const;
+    std::array<QLabel*, kPieces> figure() const;
     // Tells a screen reader how much of the drawing is up and, in its description, the game.
     void describeDrawing();
     // From a deal until the game is won, lost or stopped.

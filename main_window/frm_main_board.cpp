@@ -3,6 +3,7 @@
 
 #include "main_window/accessibility.h"
 #include "main_window/drawing_pane.h"
+#include "main_window/figure.h"
 #include "main_window/frm_main.h"
 #include "main_window/letter_slot.h"
 #include "main_window/picture.h"
@@ -34,21 +35,6 @@ QLabel* image(QWidget* parent, const QString& resource, QRect place) {
     return label;
 }
 
-// Where each piece of the drawing sits in the pane, in twips.
-struct Piece {
-    const char* resource;
-    int left, top, width, height;
-};
-constexpr Piece kMan[11] = {
-    {":/assets/man0.png", 45, 3240, 4320, 225},    {":/assets/man1.png", 360, 30, 435, 3225},
-    {":/assets/man2.png", 0, 2385, 420, 885},      {":/assets/man3.png", 720, 2415, 435, 840},
-    {":/assets/man4.png", 720, 60, 2310, 1170},    {":/assets/man5.png", 2760, 300, 240, 315},
-    {":/assets/man6.png", 2520, 1020, 705, 1005},  {":/assets/man7.png", 3240, 1080, 315, 840},
-    {":/assets/man8.png", 2160, 1080, 360, 825},   {":/assets/man9.png", 2880, 2040, 255, 1035},
-    {":/assets/man10.png", 2595, 2040, 270, 1020},
-};
-constexpr Piece kShape = {":/assets/shape.png", 2520, 480, 690, 630};
-
 // A used letter still looks unavailable, but its caption stays readable against its button,
 // light or dark: most of the way from the button's face to the text.
 void keepUsedLetterReadable(QPushButton* letter) {
@@ -62,7 +48,7 @@ void keepUsedLetterReadable(QPushButton* letter) {
     letter->setPalette(palette);
 }
 
-QRect placeOf(const Piece& piece) {
+QRect placeOf(const FigurePiece& piece) {
     return twipsRect(piece.left, piece.top, piece.width, piece.height);
 }
 
@@ -129,11 +115,15 @@ void frmMain::buildBoard() {
 
 void frmMain::buildFigure() {
     // Created in the order the pieces appear, so a later piece lies over an earlier one.
-    for (int i = 0; i <= 5; ++i)
-        Man[i] = image(Picture1, QString::fromLatin1(kMan[i].resource), placeOf(kMan[i]));
-    Shape = image(Picture1, QString::fromLatin1(kShape.resource), placeOf(kShape));
-    for (int i = 6; i <= 10; ++i)
-        Man[i] = image(Picture1, QString::fromLatin1(kMan[i].resource), placeOf(kMan[i]));
+    std::array<QLabel*, kPieces> pieces{};
+    for (qsizetype i = 0; i < kPieces; ++i) {
+        const FigurePiece& piece = kDrawingPieces[i];
+        pieces[i] = image(Picture1, QStringLiteral(":/assets/") + QLatin1String(piece.picture),
+                          placeOf(piece));
+    }
+    std::copy_n(pieces.begin(), 6, Man.begin());
+    Shape = pieces[6];
+    std::copy(pieces.begin() + 7, pieces.end(), Man.begin() + 6);
 }
 
 void frmMain::buildLetterButtons() {
@@ -153,7 +143,7 @@ void frmMain::buildLetterSlots() {
     QFont font(QStringLiteral("Courier New"));
     font.setBold(true);
     font.setPointSizeF(27.75);
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < kLongestWord; ++i) {
         auto* slot = new LetterSlot(centralWidget());
         const int left = i == 11 ? 7200 : 555 + 600 * i;
         slot->setGeometry(twipsRect(left, 5160, 345, 615));

@@ -5,6 +5,8 @@
 // piece's picture shows every piece up to and including itself, clipped to its own place: with
 // the pieces stacked in the order they appear, any stage of the game then looks like one drawing.
 
+#include "main_window/figure.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -27,11 +29,12 @@ const QColor kFigure(30, 55, 185);
 
 using Draw = std::function<void(QPainter&)>;
 
-struct Piece {
-    const char* file;
-    QRect place; // in pixels inside the 297x241 pane
-    Draw draw;
-};
+// Where a piece stands in the 297x241 pane, in pixels.
+QRect placeOf(const FigurePiece& piece) {
+    constexpr int kTwipsPerPixel = 15;
+    return {piece.left / kTwipsPerPixel, piece.top / kTwipsPerPixel, piece.width / kTwipsPerPixel,
+            piece.height / kTwipsPerPixel};
+}
 
 QPen thick(const QColor& colour, double width) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -58,88 +61,66 @@ void limb(QPainter& p, QPointF from, QPointF to, double end) {
     p.drawEllipse(to, end, end);
 }
 
-std::vector<Piece> pieces() {
+// How each piece of the drawing is drawn, in the order a game reveals them; where each stands is
+// the board's own table.
+std::vector<Draw> pieces() {
     return {
-        {"man0.png",
-         {3, 216, 288, 15},
-         [](QPainter& p) {
-             timber(p, {5.5, 217.5, 283, 11});
-         }},
-        {"man1.png",
-         {24, 2, 29, 215},
-         [](QPainter& p) {
-             timber(p, {27.5, 4.5, 21, 213});
-         }},
-        {"man2.png",
-         {0, 159, 28, 59},
-         [](QPainter& p) {
-             brace(p, {30, 166}, {4, 214});
-         }},
-        {"man3.png",
-         {48, 161, 29, 56},
-         [](QPainter& p) {
-             brace(p, {46, 168}, {73, 214});
-         }},
-        {"man4.png",
-         {48, 4, 154, 78},
-         [](QPainter& p) {
-             timber(p, {44.5, 6.5, 156, 14});
-             brace(p, {50, 78}, {100, 22});
-         }},
-        {"man5.png",
-         {184, 20, 16, 21},
-         [](QPainter& p) {
-             p.setPen(thick(QColor(205, 185, 140), 4));
-             p.drawLine(QPointF(192, 20), QPointF(192, 40));
-         }},
-        {"shape.png",
-         {168, 32, 46, 42},
-         [](QPainter& p) {
-             p.setPen(Qt::NoPen);
-             p.setBrush(kFigure);
-             p.drawEllipse(QPointF(191, 53), 18, 18);
-             p.setPen(thick(Qt::black, 2));
-             for (double x : {184.0, 198.0}) { // crossed-out eyes
-                 p.drawLine(QPointF(x - 3, 47), QPointF(x + 3, 53));
-                 p.drawLine(QPointF(x + 3, 47), QPointF(x - 3, 53));
-             }
-             p.drawLine(QPointF(185, 62), QPointF(197, 62));
-         }},
-        {"man6.png",
-         {168, 68, 47, 67},
-         [](QPainter& p) {
-             QPainterPath torso;
-             torso.moveTo(169, 80);
-             torso.quadTo(170, 71, 182, 70);
-             torso.lineTo(200, 70);
-             torso.quadTo(213, 71, 214, 80);
-             torso.lineTo(204, 134);
-             torso.lineTo(178, 134);
-             torso.closeSubpath();
-             p.setPen(Qt::NoPen);
-             p.setBrush(kFigure);
-             p.drawPath(torso);
-         }},
-        {"man7.png",
-         {216, 72, 21, 56},
-         [](QPainter& p) {
-             limb(p, {214, 79}, {229, 121}, 5);
-         }},
-        {"man8.png",
-         {144, 72, 24, 55},
-         [](QPainter& p) {
-             limb(p, {169, 79}, {152, 120}, 5);
-         }},
-        {"man9.png",
-         {192, 136, 17, 69},
-         [](QPainter& p) {
-             limb(p, {196, 132}, {203, 199}, 5);
-         }},
-        {"man10.png",
-         {173, 136, 18, 68},
-         [](QPainter& p) {
-             limb(p, {186, 132}, {179, 198}, 5);
-         }},
+        [](QPainter& p) {
+            timber(p, {5.5, 217.5, 283, 11});
+        },
+        [](QPainter& p) {
+            timber(p, {27.5, 4.5, 21, 213});
+        },
+        [](QPainter& p) {
+            brace(p, {30, 166}, {4, 214});
+        },
+        [](QPainter& p) {
+            brace(p, {46, 168}, {73, 214});
+        },
+        [](QPainter& p) {
+            timber(p, {44.5, 6.5, 156, 14});
+            brace(p, {50, 78}, {100, 22});
+        },
+        [](QPainter& p) {
+            p.setPen(thick(QColor(205, 185, 140), 4));
+            p.drawLine(QPointF(192, 20), QPointF(192, 40));
+        },
+        [](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(kFigure);
+            p.drawEllipse(QPointF(191, 53), 18, 18);
+            p.setPen(thick(Qt::black, 2));
+            for (double x : {184.0, 198.0}) { // crossed-out eyes
+                p.drawLine(QPointF(x - 3, 47), QPointF(x + 3, 53));
+                p.drawLine(QPointF(x + 3, 47), QPointF(x - 3, 53));
+            }
+            p.drawLine(QPointF(185, 62), QPointF(197, 62));
+        },
+        [](QPainter& p) {
+            QPainterPath torso;
+            torso.moveTo(169, 80);
+            torso.quadTo(170, 71, 182, 70);
+            torso.lineTo(200, 70);
+            torso.quadTo(213, 71, 214, 80);
+            torso.lineTo(204, 134);
+            torso.lineTo(178, 134);
+            torso.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(kFigure);
+            p.drawPath(torso);
+        },
+        [](QPainter& p) {
+            limb(p, {214, 79}, {229, 121}, 5);
+        },
+        [](QPainter& p) {
+            limb(p, {169, 79}, {152, 120}, 5);
+        },
+        [](QPainter& p) {
+            limb(p, {196, 132}, {203, 199}, 5);
+        },
+        [](QPainter& p) {
+            limb(p, {186, 132}, {179, 198}, 5);
+        },
     };
 }
 
@@ -181,7 +162,7 @@ bool makePicture(const QString& folder, const char* file, QSize size, QImage::Fo
 }
 
 bool makeFigure(const QString& folder) {
-    const std::vector<Piece> all = pieces();
+    const std::vector<Draw> all = pieces();
     for (int scale : kScales) {
         for (size_t i = 0; i < all.size(); ++i) {
             QImage scene(QSize(297, 241) * scale, QImage::Format_RGB32);
@@ -191,14 +172,14 @@ bool makeFigure(const QString& folder) {
             painter.scale(scale, scale);
             for (size_t j = 0; j <= i; ++j) {
                 painter.save();
-                painter.setClipRect(all[j].place);
-                all[j].draw(painter);
+                painter.setClipRect(placeOf(kDrawingPieces[j]));
+                all[j](painter);
                 painter.restore();
             }
             painter.end();
-            const QRect place = all[i].place;
+            const QRect place = placeOf(kDrawingPieces[i]);
             const QRect pixels(place.topLeft() * scale, place.size() * scale);
-            if (!save(scene.copy(pixels), folder, all[i].file, scale))
+            if (!save(scene.copy(pixels), folder, kDrawingPieces[i].picture, scale))
                 return false;
         }
     }
