@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QPushButton>
@@ -651,7 +652,10 @@ private slots:
             << defaults << SetUp([](Scene& s) {
                    s.lockHolder = ::open(QFile::encodeName(s.settings), O_RDONLY | O_CLOEXEC);
                    ::flock(s.lockHolder, LOCK_EX);
+                   static QElapsedTimer waited;
+                   waited.start();
                    s.run.desktop.whileShown = [&s](const QString&) {
+                       QVERIFY2(waited.elapsed() < 2900, "the window froze past the bound");
                        ::close(std::exchange(s.lockHolder, -1));
                    };
                })
