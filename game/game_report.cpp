@@ -52,19 +52,6 @@ QString frmMain::guessReport(const QString& letter, int places) const {
     return QStringLiteral("%1 Word: %2. %3.").arg(result, spokenWord(), missesLeft());
 }
 
-void frmMain::letterTyped(qint16 index) {
-    QPushButton* letter = cmdLetter[index];
-    if (!gameInProgress())
-        announce(lblNotice, kNoGame);
-    else if (letter->isEnabled())
-        letter->setFocus(Qt::ShortcutFocusReason); // Space or Enter then presses it
-    else
-        announce(lblNotice,
-                 QStringLiteral("%1: already tried, %2.")
-                     .arg(letter->text(), inWord(letter->text()) ? QStringLiteral("a hit")
-                                                                 : QStringLiteral("a miss")));
-}
-
 QString frmMain::spokenWord() const {
     QStringList word;
     for (const LetterSlot* slot : lblLetter)

@@ -59,6 +59,20 @@ bool frmMain::boardKey(QWidget* watched, const QKeyEvent& key) {
     return true; // at an edge the focus stays, rather than wander off the letters
 }
 
+// A typed letter takes the focus to its button and presses nothing: Space or Enter then does.
+void frmMain::letterTyped(qint16 index) {
+    QPushButton* letter = cmdLetter[index];
+    if (!gameInProgress())
+        announce(lblNotice, gameState()); // that no game is on, and how to deal one
+    else if (letter->isEnabled())
+        letter->setFocus(Qt::ShortcutFocusReason);
+    else
+        announce(lblNotice,
+                 QStringLiteral("%1: already tried, %2.")
+                     .arg(letter->text(), inWord(letter->text()) ? QStringLiteral("a hit")
+                                                                 : QStringLiteral("a miss")));
+}
+
 // The nearest letter still to be tried in the arrow's direction, as the letters stand on the
 // board: along the row for Left and Right, the nearest one in the other row for Up and Down.
 QPushButton* frmMain::letterToward(const QPushButton* from, int arrow) const {
