@@ -289,6 +289,8 @@ private slots:
         const QString state("Word: blank A blank. 11 misses left. Missed: Q. Found: A.");
         QCOMPARE(press(Qt::Key_F2), QStringList{state});
         QCOMPARE(window.Picture1->accessibleDescription(), state);
+        QCOMPARE(window.Picture1->accessibleName(),
+                 QStringLiteral("Gallows drawing, 1 of 12 pieces shown, 11 misses left"));
         QCOMPARE(press(Qt::Key_Q), QStringList{"Q: already tried, a miss."});
         QCOMPARE(press(Qt::Key_A), QStringList{"A: already tried, a hit."});
         QCOMPARE(QApplication::focusWidget(), letter('E'));
