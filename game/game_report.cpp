@@ -52,6 +52,10 @@ QString frmMain::guessReport(const QString& letter, int places) const {
     return QStringLiteral("%1 Word: %2. %3.").arg(result, spokenWord(), missesLeft());
 }
 
+void frmMain::announceStopped() {
+    announce(lblNotice, QStringLiteral("Game stopped."));
+}
+
 QString frmMain::spokenWord() const {
     QStringList word;
     for (const LetterSlot* slot : lblLetter)

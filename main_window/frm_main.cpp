@@ -1,7 +1,6 @@
 #include "main_window/frm_main.h"
 
 #include "about/frm_about.h"
-#include "main_window/accessibility.h"
 #include "main_window/platform.h"
 #include "word_list/frm_words.h"
 #include "word_list/list_place.h"
@@ -71,7 +70,7 @@ void frmMain::mnuEditWordsList_Click() {
     wordsWindow().exec();
     // Closing the editor reloads the list and so ends a game: say so, or it ends unheard.
     if (playing && !gameInProgress())
-        announce(lblNotice, QStringLiteral("Game stopped."));
+        announceStopped();
 }
 
 void frmMain::mnuabout_Click() {

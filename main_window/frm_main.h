@@ -104,6 +104,8 @@ private:
     bool wordComplete() const;
     void focusNearestLetter(qint16 pressed);
     QString guessReport(const QString& letter, int places) const;
+    // A game that ended without a win or a loss is heard too.
+    void announceStopped();
     QString spokenWord() const;
     QString missesLeft() const;
     bool inWord(const QString& letter) const;

@@ -173,7 +173,7 @@ void frmMain::buildMenus() {
     connect(mnuStartGame, &QAction::triggered, this, &frmMain::mnuStartGame_Click);
     connect(mnuStopGame, &QAction::triggered, this, [this] {
         mnuStopGame_Click();
-        announce(lblNotice, QStringLiteral("Game stopped."));
+        announceStopped();
     });
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuEditWordsList, &QAction::triggered, this, &frmMain::mnuEditWordsList_Click);

@@ -6,6 +6,7 @@
 // the pieces stacked in the order they appear, any stage of the game then looks like one drawing.
 
 #include "main_window/figure.h"
+#include "main_window/twips.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,9 +32,7 @@ using Draw = std::function<void(QPainter&)>;
 
 // Where a piece stands in the 297x241 pane, in pixels.
 QRect placeOf(const FigurePiece& piece) {
-    constexpr int kTwipsPerPixel = 15;
-    return {piece.left / kTwipsPerPixel, piece.top / kTwipsPerPixel, piece.width / kTwipsPerPixel,
-            piece.height / kTwipsPerPixel};
+    return twipsRect(piece.left, piece.top, piece.width, piece.height);
 }
 
 QPen thick(const QColor& colour, double width) {
