@@ -11,6 +11,7 @@ set(command_dir ${GIBBETRY_COMMAND_DIR})
 install(TARGETS gibbetry RUNTIME DESTINATION ${game_dir})
 install(TARGETS gibbetry_sound LIBRARY DESTINATION ${game_dir})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/win.wav ${CMAKE_CURRENT_LIST_DIR}/lose.wav
+              ${CMAKE_CURRENT_LIST_DIR}/hit.wav ${CMAKE_CURRENT_LIST_DIR}/miss.wav
         DESTINATION ${game_dir})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/icon.png
         DESTINATION share/icons/hicolor/32x32/apps RENAME ${app_id}.png)

@@ -12,7 +12,7 @@ fail() { echo "FAIL $*"; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 game_dir="$prefix/lib/gibbetry"
 for file in "$game_dir/gibbetry" "$game_dir/libgibbetry_sound.so" "$game_dir/win.wav" \
-            "$game_dir/lose.wav" "$prefix/bin/gibbetry"; do
+            "$game_dir/lose.wav" "$game_dir/hit.wav" "$game_dir/miss.wav" "$prefix/bin/gibbetry"; do
     [ -e "$file" ] || fail "not installed: $file"
 done
 for size in 32 48 64 128 256; do # a sharp icon wherever the desktop draws one

@@ -319,7 +319,12 @@ bool writeWave(const QString& folder, const char* file, const std::vector<qint16
 bool makeSounds(const QString& folder) {
     const auto win = render({{523.25, 0.13}, {659.25, 0.13}, {783.99, 0.13}, {1046.5, 0.55}}, 0);
     const auto lose = render({{392.0, 0.3}, {369.99, 0.3}, {349.23, 0.3}, {329.63, 0.8}}, 0.012);
-    return writeWave(folder, "win.wav", win) && writeWave(folder, "lose.wav", lose);
+    // The cues a screen reader's player hears as each guess is judged: short enough never to
+    // stand in the speech's way, a rising pair for a hit and a low dull note for a miss.
+    const auto hit = render({{880.0, 0.05}, {1318.5, 0.08}}, 0);
+    const auto miss = render({{196.0, 0.13}}, 0.03);
+    return writeWave(folder, "win.wav", win) && writeWave(folder, "lose.wav", lose) &&
+           writeWave(folder, "hit.wav", hit) && writeWave(folder, "miss.wav", miss);
 }
 
 } // namespace

@@ -59,7 +59,7 @@ class Game:
         self.settings_path = os.path.join(self.folder, "Settings")
         with open(self.settings_path, "wb") as out:
             out.write(settings)
-        for name in ("win.wav", "lose.wav"):
+        for name in ("win.wav", "lose.wav", "hit.wav", "miss.wav"):
             shutil.copy(os.path.join(ASSETS, name), self.folder)
         self.sound_env = dict(os.environ, PULSE_SERVER=f"unix:{pulse}")
         env = dict(self.sound_env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
