@@ -2,6 +2,7 @@
 
 #include "about/link_label.h"
 #include "about/shell.h"
+#include "main_window/accessibility.h"
 #include "main_window/picture.h"
 #include "main_window/twips.h"
 
@@ -35,7 +36,7 @@ Label* label(const QString& caption, QRect place, const QColor& ink, QWidget* pa
 QFont boldFont(const QString& family, qreal points) {
     QFont font(family);
     font.setBold(true);
-    font.setPointSizeF(points);
+    font.setPointSizeF(scaledPoints(points));
     return font;
 }
 
@@ -64,7 +65,9 @@ frmAbout::frmAbout(Shell& shell)
     setFixedSize(px(5505), px(3780));
     // The labels' widths are cut to a small Arial: "Have questions?  Need technical support? "
     // just fits its 209 pixels at 8 points.
-    setFont(QFont(QStringLiteral("Arial"), 8));
+    QFont small(QStringLiteral("Arial"));
+    small.setPointSizeF(scaledPoints(8));
+    setFont(small);
     colour(this, QPalette::Window, Qt::black);
     setAutoFillBackground(true);
 
@@ -104,6 +107,13 @@ frmAbout::frmAbout(Shell& shell)
     colour(Line1, QPalette::Window, Qt::white);
     Line1->setAutoFillBackground(true);
 
+    // Read out as the box opens, as a sighted player takes it in at a glance.
+    Label5->setAccessibleDescription(QStringLiteral("Contact us"));
+    lblNotice = makeNotice(this);
+    setAccessibleDescription(
+        QStringLiteral("%1. %2. Two links: %3 and %4.")
+            .arg(Label2->text(), Label3->text(), Label4->text(), Label7->text()));
+
     connect(Label4, &LinkLabel::clicked, this, &frmAbout::Label4_Click);
     connect(Label5, &LinkLabel::clicked, this, &frmAbout::Label5_Click);
     connect(Label7, &LinkLabel::clicked, this, &frmAbout::Label7_Click);
@@ -136,7 +146,12 @@ bool frmAbout::event(QEvent* event) {
         type == QEvent::Move || type == QEvent::Show || type == QEvent::WindowActivate;
     if (placed && windowHandle() && windowHandle()->frameMargins() != centredWith_)
         centreOnScreen();
-    return QDialog::event(event);
+    const bool handled = QDialog::event(event);
+    if (type == QEvent::WindowActivate && !introduced_) {
+        introduced_ = true;
+        announce(lblNotice, accessibleDescription());
+    }
+    return handled;
 }
 
 void frmAbout::cmdOK_Click() {

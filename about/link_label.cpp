@@ -1,6 +1,13 @@
 #include "about/link_label.h"
 
+#include "main_window/accessibility.h"
+
 #include <QMouseEvent>
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    setAccessibleRole(this, QAccessible::Link);
+}
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;

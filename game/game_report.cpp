@@ -17,7 +17,7 @@ bool frmMain::gameInProgress() const {
     return mnuStopGame->isEnabled();
 }
 
-void frmMain::describeDrawing() {
+void frmMain::describeDrawing(const QPushButton* judged) {
     const std::array<QLabel*, kPieces> pieces = figure();
     const auto shown = std::count_if(pieces.begin(), pieces.end(),
                                      [](const QLabel* piece) { return !piece->isHidden(); });
@@ -25,31 +25,34 @@ void frmMain::describeDrawing() {
     if (gameInProgress())
         name += QStringLiteral(", ") + missesLeft();
     Picture1->setAccessibleName(name);
-    Picture1->setAccessibleDescription(gameState());
+    Picture1->setAccessibleDescription(gameState(judged));
 }
 
-QString frmMain::gameState() const {
+QString frmMain::gameState(const QPushButton* judged) const {
     if (!gameInProgress())
         return kNoGame;
     QStringList missed, found;
     for (const QPushButton* letter : cmdLetter) {
-        if (!letter->isEnabled())
+        if (!letter->isEnabled() || letter == judged)
             (inWord(letter->text()) ? found : missed).append(letter->text());
     }
     const auto listed = [](const QStringList& letters) {
         return letters.isEmpty() ? QStringLiteral("none") : letters.join(QStringLiteral(", "));
     };
+    QString left = missesLeft();
+    left[0] = left[0].toUpper();
     return QStringLiteral("Word: %1. %2. Missed: %3. Found: %4.")
-        .arg(spokenWord(), missesLeft(), listed(missed), listed(found));
+        .arg(spokenWord(), left, listed(missed), listed(found));
 }
 
-// "E: yes, 2 places. Word: blank N T E R N E T. 11 misses left."
+// "E: yes, 2 places. 11 misses left. Word: blank N T E R N E T." The answer comes first and the
+// word last: a player who guesses quickly hears what counts before the next key cuts it short.
 QString frmMain::guessReport(const QString& letter, int places) const {
     const QString result =
         places == 0
             ? QStringLiteral("%1: no.").arg(letter)
             : QStringLiteral("%1: yes, %2.").arg(letter, counted(places, "place", "places"));
-    return QStringLiteral("%1 Word: %2. %3.").arg(result, spokenWord(), missesLeft());
+    return QStringLiteral("%1 %2. Word: %3.").arg(result, missesLeft(), spokenWord());
 }
 
 void frmMain::announceStopped() {
@@ -65,7 +68,9 @@ QString frmMain::spokenWord() const {
 }
 
 QString frmMain::missesLeft() const {
-    return counted(kPieces - MissCount, "miss", "misses") + QStringLiteral(" left");
+    const int left = kPieces - MissCount;
+    return left > 0 ? counted(left, "miss", "misses") + QStringLiteral(" left")
+                    : QStringLiteral("no misses left");
 }
 
 bool frmMain::inWord(const QString& letter) const {

@@ -1,12 +1,15 @@
 #include "game/draw.h"
 #include "game/random_source.h"
+#include "game/sound_player.h"
 #include "main_window/accessibility.h"
 #include "main_window/frm_main.h"
 #include "main_window/letter_slot.h"
 #include "main_window/list_view.h"
 #include "main_window/message_box.h"
 #include "main_window/platform.h"
+#include "main_window/program_folder.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QPushButton>
 #include <QTimer>
@@ -34,10 +37,15 @@ void frmMain::mnuStartGame_Click() {
             const QString word = lstWords().text(static_cast<int>(row));
             layOutWord(word);
             describeDrawing();
-            // On the letters, so that the next key guesses rather than deals again.
-            cmdLetter[0]->setFocus(Qt::OtherFocusReason);
-            announce(lblNotice, QStringLiteral("New game, %1.")
-                                    .arg(counted(int(word.size()), "letter", "letters")));
+            // Off New Game, so that the next key guesses rather than deals again.
+            leaveNothingFocused();
+            const QString dealt =
+                QStringLiteral("New game, %1.").arg(counted(int(word.size()), "letter", "letters"));
+            announce(lblNotice, droppingGame_ ? QStringLiteral("Game dropped. ") + dealt : dealt);
+            if (QAccessible::isActive()) { // the cues load now, not on the first guess
+                platform_.sound.prepare(programFile(QStringLiteral("hit.wav")));
+                platform_.sound.prepare(programFile(QStringLiteral("miss.wav")));
+            }
             return;
         }
     }
@@ -55,8 +63,11 @@ void frmMain::layOutWord(const QString& word) {
 }
 
 void frmMain::Command1_Click() {
+    // A game thrown away for the next is said with the deal, or it goes unheard.
+    droppingGame_ = gameInProgress();
     mnuStopGame_Click();
     mnuStartGame_Click();
+    droppingGame_ = false;
 }
 
 // The timer only marks a game in progress; its tick does nothing.

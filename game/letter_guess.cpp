@@ -6,6 +6,7 @@
 #include "main_window/platform.h"
 #include "main_window/program_folder.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 
@@ -25,29 +26,26 @@ void frmMain::cmdLetter_Click(qint16 index) {
     }
     const bool won = places > 0 && wordComplete();
     const bool lost = places == 0 && MissCount == kPieces;
-    if (!won && !lost && focusWidget() == button)
-        focusNearestLetter(index);
-    // Said after the focus has moved, so that its news does not cut this short.
+    lastLetter_ = index;
+    if (focusWidget() == button)
+        leaveNothingFocused();
+    // What a screen reader says matches the board, the end of a game included.
+    describeDrawing(button);
+    cueGuess(places > 0);
     announce(lblNotice, guessReport(letter, places));
     if (won)
         endGame(QStringLiteral("You Have Won The Game."), QStringLiteral("win.wav"));
     if (lost)
         endGame(QStringLiteral("You Have Lost The Game"), QStringLiteral("lose.wav"));
     button->setEnabled(false);
-    describeDrawing();
+    if (won || lost)
+        Command1->setFocus(Qt::OtherFocusReason); // the next game is one key away
 }
 
-// The pressed letter is about to go: the focus moves on to the nearest one left, the next in tab
-// order first, and never on to New Game, where one more key press would throw the game away.
-void frmMain::focusNearestLetter(qint16 pressed) {
-    for (int distance = 1; distance < 26; ++distance) {
-        for (const int index : {pressed - distance, pressed + distance}) {
-            if (index >= 0 && index < 26 && cmdLetter[index]->isEnabled()) {
-                cmdLetter[index]->setFocus(Qt::OtherFocusReason);
-                return;
-            }
-        }
-    }
+void frmMain::cueGuess(bool hit) {
+    if (QAccessible::isActive())
+        platform_.sound.cue(
+            programFile(hit ? QStringLiteral("hit.wav") : QStringLiteral("miss.wav")));
 }
 
 bool frmMain::wordComplete() const {

@@ -91,6 +91,14 @@ void MultimediaSound::playToEnd(const QString& path) {
     waiting.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+void MultimediaSound::cue(const QString& path) {
+    if (!hasAudioOutput_())
+        return;
+    QSoundEffect& sound = effect(path);
+    sound.stop(); // a quick guess cuts the last cue short rather than wait behind it
+    sound.play();
+}
+
 SoundPlayer* gibbetryMultimediaSound() {
     static MultimediaSound player;
     return &player;

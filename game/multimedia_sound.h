@@ -25,6 +25,7 @@ public:
 
     void prepare(const QString& path) override;
     void playToEnd(const QString& path) override;
+    void cue(const QString& path) override;
 
 private:
     QSoundEffect& effect(const QString& path);

@@ -37,6 +37,11 @@ void DesktopSound::prepare(const QString& path) {
     });
 }
 
+void DesktopSound::cue(const QString& path) {
+    if (moduleLoaded())
+        module_->cue(path);
+}
+
 void DesktopSound::playToEnd(const QString& path) {
     if (moduleLoaded())
         module_->playToEnd(path);

@@ -4,12 +4,14 @@
 
 // Plays a wave file and returns once the sound's own length has passed; a file that is missing
 // or cannot be read gives the desktop's beep instead. prepare() is a hint that the sound is
-// next: it may load it ahead, while the player reads the message.
+// next: it may load it ahead, while the player reads the message. cue() starts a short sound and
+// returns at once; a cue that cannot play is silent, never a beep.
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
     virtual void prepare(const QString& path) { (void)path; }
     virtual void playToEnd(const QString& path) = 0;
+    virtual void cue(const QString& path) { (void)path; }
 };
 
 // The game's player: loads the sound module from the given folder (the program's own) on the
@@ -20,6 +22,7 @@ public:
 
     void prepare(const QString& path) override;
     void playToEnd(const QString& path) override;
+    void cue(const QString& path) override;
     bool moduleLoaded();
 
 private:

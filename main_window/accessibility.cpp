@@ -19,6 +19,30 @@ public:
     }
 };
 
+// A link the player can follow from a screen reader: its press action does what a click does,
+// through the widget's activate() slot. It never takes the focus.
+class LinkWidget final : public QAccessibleWidget {
+public:
+    explicit LinkWidget(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Link) {}
+    QString text(QAccessible::Text kind) const override {
+        const auto* label = qobject_cast<const QLabel*>(widget());
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty() && label)
+            return label->text();
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            QMetaObject::invokeMethod(widget(), "activate");
+    }
+};
+
 // Consulted before Qt's own widget interfaces, as it is installed after them.
 QAccessibleInterface* interfaceWithRole(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -28,6 +52,8 @@ QAccessibleInterface* interfaceWithRole(const QString&, QObject* object) {
     const auto given = QAccessible::Role(role.toInt());
     if (widget->property(kHidden).toBool())
         return new UnseenWidget(widget, given);
+    if (given == QAccessible::Link)
+        return new LinkWidget(widget);
     return new QAccessibleWidget(widget, given);
 }
 

@@ -10,6 +10,8 @@ class QWidget;
 // rather than for what its class makes it, a frame. Set before the widget is first named.
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 
+// A widget with the role QAccessible::Link is followed through its activate() slot.
+
 // Keeps a widget that only decorates (a line under the word) out of what a screen reader
 // reviews, so that it is never read in the middle of something else.
 void hideFromReaders(QWidget* widget);

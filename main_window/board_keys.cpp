@@ -1,8 +1,11 @@
-// The board by keyboard alone: one key reaches any letter, one more presses it.
+// The board by keyboard alone: one key names a letter, one more presses it. Enter and Space
+// press a letter only when the player named it or moved to it since the last guess: a second
+// Enter, or Enter after a letter already tried, guesses nothing.
 
 #include "main_window/accessibility.h"
 #include "main_window/frm_main.h"
 
+#include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,9 +18,19 @@ bool isArrow(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
+bool isPress(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+bool namedBy(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
 } // namespace
 
 void frmMain::listenToKeys() {
+    installEventFilter(this); // the keys that come while no control has the focus
     Picture1->installEventFilter(this);
     Command1->installEventFilter(this);
     for (QPushButton* letter : cmdLetter)
@@ -26,7 +39,14 @@ void frmMain::listenToKeys() {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget && event->type() == QEvent::KeyPress &&
+    if (event->type() == QEvent::FocusIn) {
+        auto* letter = qobject_cast<QPushButton*>(watched);
+        if (letter && letter != Command1 && namedBy(static_cast<QFocusEvent*>(event)->reason()))
+            named_ = letter;
+    }
+    // A key the focused control left alone reaches the window too: it was answered there.
+    const bool ownKey = watched != this || !focusWidget();
+    if (widget && ownKey && event->type() == QEvent::KeyPress &&
         boardKey(widget, *static_cast<QKeyEvent*>(event)))
         return true;
     return QMainWindow::eventFilter(watched, event);
@@ -45,32 +65,53 @@ bool frmMain::boardKey(QWidget* watched, const QKeyEvent& key) {
         letterTyped(static_cast<qint16>(code - Qt::Key_A));
         return true;
     }
-    auto* button = qobject_cast<QPushButton*>(watched);
-    if (button && (code == Qt::Key_Return || code == Qt::Key_Enter)) {
-        if (!key.isAutoRepeat()) // held down, it must not deal or guess over and over
-            button->click();
+    if (watched == Command1 && (code == Qt::Key_Return || code == Qt::Key_Enter)) {
+        if (!key.isAutoRepeat()) // held down, it must not deal over and over
+            Command1->click();
         return true;
     }
-    const auto* letter = std::find(cmdLetter.begin(), cmdLetter.end(), button);
-    if (letter == cmdLetter.end() || !isArrow(code))
+    const auto* letter = std::find(cmdLetter.begin(), cmdLetter.end(), watched);
+    const bool onLetter = letter != cmdLetter.end();
+    if (isPress(code) && (onLetter || watched == this || watched == Picture1))
+        return pressNamed(onLetter ? *letter : nullptr, key);
+    if (!isArrow(code) || (!onLetter && watched != this))
         return false;
-    if (QPushButton* next = letterToward(*letter, code))
+    if (QPushButton* next = letterToward(onLetter ? *letter : cmdLetter[lastLetter_], code))
         next->setFocus(Qt::TabFocusReason);
     return true; // at an edge the focus stays, rather than wander off the letters
+}
+
+// Enter or Space on a letter the player named presses it; anywhere else among the letters it
+// only says how to guess.
+bool frmMain::pressNamed(QPushButton* letter, const QKeyEvent& key) {
+    if (letter && letter == named_) {
+        if (key.key() == Qt::Key_Space)
+            return false; // the button presses on Space's release, as ever
+        if (!key.isAutoRepeat())
+            letter->click();
+        return true;
+    }
+    if (!key.isAutoRepeat())
+        announce(lblNotice,
+                 gameInProgress() ? QStringLiteral("Type a letter to guess.") : gameState());
+    return true;
 }
 
 // A typed letter takes the focus to its button and presses nothing: Space or Enter then does.
 void frmMain::letterTyped(qint16 index) {
     QPushButton* letter = cmdLetter[index];
-    if (!gameInProgress())
+    named_ = nullptr;
+    if (!gameInProgress()) {
         announce(lblNotice, gameState()); // that no game is on, and how to deal one
-    else if (letter->isEnabled())
+    } else if (letter->isEnabled()) {
         letter->setFocus(Qt::ShortcutFocusReason);
-    else
+        named_ = letter;
+    } else {
         announce(lblNotice,
                  QStringLiteral("%1: already tried, %2.")
                      .arg(letter->text(), inWord(letter->text()) ? QStringLiteral("a hit")
                                                                  : QStringLiteral("a miss")));
+    }
 }
 
 // The nearest letter still to be tried in the arrow's direction, as the letters stand on the
@@ -93,4 +134,12 @@ QPushButton* frmMain::letterToward(const QPushButton* from, int arrow) const {
         }
     }
     return nearest;
+}
+
+// After a deal or a guess no control keeps the focus: a screen reader then says nothing of the
+// focus before the answer, and no Enter can guess a letter nobody named.
+void frmMain::leaveNothingFocused() {
+    named_ = nullptr;
+    if (QWidget* focused = focusWidget(); focused && focused != Picture1)
+        focused->clearFocus();
 }

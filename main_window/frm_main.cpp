@@ -1,7 +1,10 @@
 #include "main_window/frm_main.h"
 
 #include "about/frm_about.h"
+#include "main_window/accessibility.h"
+#include "main_window/legibility.h"
 #include "main_window/platform.h"
+#include "main_window/twips.h"
 #include "word_list/frm_words.h"
 #include "word_list/list_place.h"
 
@@ -13,6 +16,8 @@
 frmMain::frmMain(Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , platform_(platform) {
+    fitTwipsToFont(QApplication::font());
+    useFocusRings();
     buildBoard();
     settleWordListPlace();
     Form_Load();
@@ -67,10 +72,21 @@ void frmMain::mnuExit_Click() {
 
 void frmMain::mnuEditWordsList_Click() {
     const bool playing = gameInProgress();
+    discardedEdits_ = false;
     wordsWindow().exec();
-    // Closing the editor reloads the list and so ends a game: say so, or it ends unheard.
+    // Closing the editor drops what was not saved, reloads the list and so ends a game: say so,
+    // or it all goes unheard.
+    QStringList news;
+    if (discardedEdits_)
+        news << QStringLiteral("Unsaved changes discarded.");
     if (playing && !gameInProgress())
-        announceStopped();
+        news << QStringLiteral("Game stopped.");
+    if (!news.isEmpty())
+        announce(lblNotice, news.join(u' '));
+}
+
+void frmMain::editorClosed(bool discardedEdits) {
+    discardedEdits_ = discardedEdits;
 }
 
 void frmMain::mnuabout_Click() {

@@ -69,11 +69,14 @@ public:
     // The twelve pieces of the drawing in the order a game reveals them.
     std::array<QLabel*, kPieces> figure() const;
     // Tells a screen reader how much of the drawing is up and, in its description, the game.
-    void describeDrawing();
+    // A letter being judged counts as tried already.
+    void describeDrawing(const QPushButton* judged = nullptr);
     // From a deal until the game is won, lost or stopped.
     bool gameInProgress() const;
     // "Word: blank N T E R N E T. 10 misses left. Missed: A, O. Found: E, N, T, R."
-    QString gameState() const;
+    QString gameState(const QPushButton* judged = nullptr) const;
+    // Said once the editor has closed: what Close threw away.
+    void editorClosed(bool discardedEdits);
 
     // The word list editor, created hidden on first use; its list is the game's word list.
     frmWords& wordsWindow();
@@ -97,13 +100,16 @@ private:
     void listenToKeys();
 
     bool boardKey(QWidget* watched, const QKeyEvent& key);
+    bool pressNamed(QPushButton* letter, const QKeyEvent& key);
     void letterTyped(qint16 index);
     QPushButton* letterToward(const QPushButton* from, int arrow) const;
+    void leaveNothingFocused();
 
     void layOutWord(const QString& word);
     bool wordComplete() const;
-    void focusNearestLetter(qint16 pressed);
     QString guessReport(const QString& letter, int places) const;
+    // While a screen reader runs, a short sound says a hit or a miss before any word does.
+    void cueGuess(bool hit);
     // A game that ended without a win or a loss is heard too.
     void announceStopped();
     QString spokenWord() const;
@@ -113,6 +119,12 @@ private:
     void endGame(const QString& message, const QString& sound);
 
     Platform& platform_;
+    // The letter the player named or moved to since the last guess: the only one Enter presses.
+    QPointer<QPushButton> named_;
+    // Where the arrows start from while no letter has the focus.
+    qint16 lastLetter_ = 0;
+    bool droppingGame_ = false;
+    bool discardedEdits_ = false;
     QPointer<frmWords> words_;
     QPointer<frmAbout> about_;
 };

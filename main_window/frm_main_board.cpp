@@ -5,6 +5,7 @@
 #include "main_window/drawing_pane.h"
 #include "main_window/figure.h"
 #include "main_window/frm_main.h"
+#include "main_window/legibility.h"
 #include "main_window/letter_slot.h"
 #include "main_window/picture.h"
 #include "main_window/twips.h"
@@ -36,15 +37,12 @@ QLabel* image(QWidget* parent, const QString& resource, QRect place) {
 }
 
 // A used letter still looks unavailable, but its caption stays readable against its button,
-// light or dark: most of the way from the button's face to the text.
+// light or dark.
 void keepUsedLetterReadable(QPushButton* letter) {
     QPalette palette = letter->palette();
-    const QColor face = palette.color(QPalette::Active, QPalette::Button);
-    const QColor text = palette.color(QPalette::Active, QPalette::ButtonText);
-    const auto blend = [](int from, int to) { return from + (to - from) * 55 / 100; };
     palette.setColor(QPalette::Disabled, QPalette::ButtonText,
-                     QColor(blend(face.red(), text.red()), blend(face.green(), text.green()),
-                            blend(face.blue(), text.blue())));
+                     usedCaptionColour(palette.color(QPalette::Active, QPalette::Button),
+                                       palette.color(QPalette::Active, QPalette::ButtonText)));
     letter->setPalette(palette);
 }
 
@@ -95,8 +93,11 @@ void frmMain::buildBoard() {
     Line1 = new QFrame(client);
     hideFromReaders(Line1); // it crosses the slots, and would be read inside the word
     Line1->setGeometry(QRect(twipsPoint(600, 5400), twipsPoint(7560, 5400)));
+    // The desktop's text colour, which on the black board is meant to pass unseen: a dark
+    // palette's light text would draw it across the word instead.
+    const QColor text = QApplication::palette().color(QPalette::WindowText);
     QPalette linePalette = Line1->palette();
-    linePalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::WindowText));
+    linePalette.setColor(QPalette::Window, text.lightness() < 128 ? text : QColor(Qt::black));
     Line1->setPalette(linePalette);
     Line1->setAutoFillBackground(true);
     Line1->lower(); // it runs through the slots' band and must not cross their letters
@@ -142,7 +143,7 @@ void frmMain::buildLetterButtons() {
 void frmMain::buildLetterSlots() {
     QFont font(QStringLiteral("Courier New"));
     font.setBold(true);
-    font.setPointSizeF(27.75);
+    font.setPointSizeF(scaledPoints(27.75));
     for (int i = 0; i < kLongestWord; ++i) {
         auto* slot = new LetterSlot(centralWidget());
         const int left = i == 11 ? 7200 : 555 + 600 * i;

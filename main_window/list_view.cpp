@@ -65,8 +65,26 @@ int ListView::selectedIndex() const {
     return rows.isEmpty() ? 0 : rows.first().row() + 1;
 }
 
+int ListView::currentRow() const {
+    return currentIndex().isValid() ? currentIndex().row() + 1 : 0;
+}
+
+QStringList ListView::texts() const {
+    QStringList all;
+    all.reserve(count());
+    for (int row = 1; row <= count(); ++row)
+        all.append(text(row));
+    return all;
+}
+
+void ListView::focusInEvent(QFocusEvent* event) {
+    QTreeView::focusInEvent(event);
+    // Once the focus has been told to a screen reader, which comes after this.
+    QMetaObject::invokeMethod(this, &ListView::entered, Qt::QueuedConnection);
+}
+
 int ListView::widthTwips() const {
-    return width() * kTwipsPerPixel;
+    return static_cast<int>(std::lround(width() * twipsPerPixel()));
 }
 
 void ListView::setColumnWidthTwips(int column, float twips) {

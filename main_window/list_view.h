@@ -23,12 +23,22 @@ public:
 
     // 0 when no row is selected.
     int selectedIndex() const;
+    // 0 when the view has no current row.
+    int currentRow() const;
+    // Every row's text, in order.
+    QStringList texts() const;
 
     int widthTwips() const;
     void setColumnWidthTwips(int column, float twips);
 
+signals:
+    // The view took the focus and has made a row current, as it does on a key's focus. It comes
+    // from the event loop, after the focus's own news.
+    void entered();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     WordListModel model_;

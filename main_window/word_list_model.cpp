@@ -1,5 +1,6 @@
 #include "main_window/word_list_model.h"
 
+#include "main_window/accessibility.h"
 #include "word_list/ansi_text.h"
 
 int WordListModel::rowCount(const QModelIndex& parent) const {
@@ -13,7 +14,11 @@ int WordListModel::columnCount(const QModelIndex& parent) const {
 QVariant WordListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    return index.column() == 0 ? text(index.row()) : QString::number(length(index.row()));
+    if (index.column() == 0)
+        return text(index.row());
+    // A screen reader says "8 letters", not a bare "8".
+    return role == Qt::DisplayRole ? QVariant(QString::number(length(index.row())))
+                                   : QVariant(counted(length(index.row()), "letter", "letters"));
 }
 
 QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
@@ -174,15 +175,19 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("misses");
         QTest::addColumn<QString>("sound");
+        QTest::addColumn<QString>("drawing"); // as a screen reader has it while the message is up
         QTest::newRow("the last letter wins, even at 11 misses")
             << QByteArray("Wallaby") << QByteArray("CDEFGHIJKMNWLABY") << "You Have Won The Game."
-            << "WALLABY-----" << 11 << "win.wav";
+            << "WALLABY-----" << 11 << "win.wav"
+            << "Gallows drawing, 11 of 12 pieces shown, 1 miss left";
         QTest::newRow("the 12th miss loses, a letter still hidden")
             << QByteArray("Internet") << QByteArray("NTBCDFGHJKLMOP") << "You Have Lost The Game"
-            << "_NT__N_T----" << 12 << "lose.wav";
+            << "_NT__N_T----" << 12 << "lose.wav"
+            << "Gallows drawing, 12 of 12 pieces shown, no misses left";
         QTest::newRow("a word no button can finish is lost")
             << QByteArray("Ab c") << QByteArray("ABCDEFGHIJKLMNO") << "You Have Lost The Game"
-            << "AB_C--------" << 12 << "lose.wav";
+            << "AB_C--------" << 12 << "lose.wav"
+            << "Gallows drawing, 12 of 12 pieces shown, no misses left";
     }
     void anEndShowsItsMessageThenPlaysItsSoundThenClears() {
         QFETCH(QByteArray, word);
@@ -191,12 +196,14 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, misses);
         QFETCH(QString, sound);
+        QFETCH(QString, drawing);
         frmMain& window = run_->deal(word);
         run_->press(letters.chopped(1).constData());
         QVERIFY(run_->desktop.texts.isEmpty());
         QStringList order;
         run_->desktop.whileShown = [&](const QString&) {
-            order << "message" << board(window) << shownPieces(window);
+            order << "message" << board(window) << shownPieces(window)
+                  << window.Picture1->accessibleName();
         };
         run_->desktop.whilePlaying = [&] {
             order << "sound" << board(window) << shownPieces(window);
@@ -205,11 +212,12 @@ private slots:
             window.mnuStartGame, &QAction::changed, &window, [&] { order << "cleared"; },
             Qt::SingleShotConnection);
         run_->press(letters.right(1).constData());
-        QCOMPARE(order, (QStringList{"message", shown, stage(misses), "sound", shown, stage(misses),
-                                     "cleared"}));
+        QCOMPARE(order, (QStringList{"message", shown, stage(misses), drawing, "sound", shown,
+                                     stage(misses), "cleared"}));
         QCOMPARE(run_->desktop.texts, QStringList{message});
         QCOMPARE(run_->desktop.styles, QList<int>{kStyleInformation});
         QCOMPARE(run_->desktop.played, QStringList{run_->file(sound)});
+        QCOMPARE(run_->desktop.cues, QStringList()); // no screen reader, no cue
         QCOMPARE(noGameDifference(window), QString());
     }
 
@@ -225,16 +233,21 @@ private slots:
         QCOMPARE(order, QStringLiteral("|ZYXWVUTSRQPONMLKJIHGFEDCBAN|"));
     }
 
-    // A player at the keyboard, listening through a screen reader: one key reaches any letter
-    // and one presses it; each deal, guess and stop is heard once, after the focus has moved,
-    // and the focus stays on the letters until the game ends.
-    void aKeyboardPlayerReachesEachLetterInOneKeyAndHearsEachStep() {
+    // A player at the keyboard, listening through a screen reader: one key names a letter and
+    // one presses it, and no other key ever guesses; each step is heard once, the answer before
+    // anything about the focus, and a short sound marks each hit and miss.
+    void aKeyboardPlayerGuessesOnlyTheLettersTheyNameAndHearsTheAnswerFirst() {
         static QStringList heard;
+        static QString focused;
         heard.clear();
         const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             const QAccessibleInterface* object = event->accessibleInterface();
-            if (event->type() == QAccessible::Focus)
-                heard << "focus " + object->text(QAccessible::Name);
+            // focus news of the object already focused (as a cleared focus gives) is no news
+            if (event->type() == QAccessible::Focus) {
+                const QString name = object->text(QAccessible::Name);
+                if (name != std::exchange(focused, name))
+                    heard << "focus " + name;
+            }
             if (event->type() == QAccessible::ObjectShow && object &&
                 object->role() == QAccessible::Notification)
                 heard << object->text(QAccessible::Name);
@@ -250,38 +263,56 @@ private slots:
         frmMain& window = run_->start();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        // a review reads pictures, groups and the slots as the word: no frame, nothing between
-        QStringList frames;
+        // a review reads pictures, groups and the slots as the word: no frame, nothing between,
+        // and no notice on show
+        QStringList strays;
         std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
             for (int i = 0; i < node->childCount(); ++i) {
                 QAccessibleInterface* child = node->child(i);
-                if (!child->state().invisible && (child->role() == QAccessible::Border ||
-                                                  child->role() == QAccessible::Separator))
-                    frames << child->text(QAccessible::Name);
+                const QAccessible::Role role = child->role();
+                if (!child->state().invisible &&
+                    (role == QAccessible::Border || role == QAccessible::Separator ||
+                     role == QAccessible::Notification))
+                    strays << child->text(QAccessible::Name);
                 walk(child);
             }
         };
         walk(QAccessible::queryAccessibleInterface(&window));
-        QCOMPARE(frames, QStringList());
+        QCOMPARE(strays, QStringList());
         const auto press = [&](Qt::Key key, QWidget* on = nullptr) {
             heard.clear();
-            QTest::keyClick(on ? on : QApplication::focusWidget(), key);
+            QTest::keyClick(on                            ? on
+                            : QApplication::focusWidget() ? QApplication::focusWidget()
+                                                          : static_cast<QWidget*>(&window),
+                            key);
             return heard;
         };
-        const auto letter = [&](char name) { return window.cmdLetter[name - 'A']; };
+        const auto used = [&] {
+            QString letters;
+            for (const QPushButton* letter : window.cmdLetter)
+                letters += letter->isEnabled() ? QString() : letter->text();
+            return letters;
+        };
         const QString noGame = QStringLiteral("No game in progress. Alt+F, N deals a word.");
+        const QString typeALetter = QStringLiteral("Type a letter to guess.");
         QCOMPARE(press(Qt::Key_E), QStringList{noGame});
         heard.clear();
         QTest::mouseClick(window.Command1, Qt::LeftButton);
-        QCOMPARE(heard, (QStringList{"focus New Game", "focus A", "New game, 3 letters."}));
-        QCOMPARE(press(Qt::Key_Q), QStringList{"focus Q"}); // and presses nothing
+        QCOMPARE(heard, (QStringList{"focus New Game", "New game, 3 letters."}));
+        QCOMPARE(press(Qt::Key_Space), QStringList{typeALetter}); // a deal leaves nothing to press
+        QCOMPARE(press(Qt::Key_Q), QStringList{"focus Q"});       // and presses nothing
         QCOMPARE(board(window) + shownPieces(window), "___---------" + stage(0));
+        // the answer first, the misses left before the word, and nothing of the focus
         QCOMPARE(press(Qt::Key_Return),
-                 (QStringList{"focus P", "Q: no. Word: blank blank blank. 11 misses left."}));
+                 QStringList{"Q: no. 11 misses left. Word: blank blank blank."});
+        QCOMPARE(press(Qt::Key_Return), QStringList{typeALetter});
+        QCOMPARE(press(Qt::Key_Space), QStringList{typeALetter});
+        QCOMPARE(used(), QStringLiteral("Q"));
         QCOMPARE(press(Qt::Key_A), QStringList{"focus A"});
         QCOMPARE(press(Qt::Key_Space),
-                 (QStringList{"focus B", "A: yes, 1 place. Word: blank A blank. 11 misses left."}));
-        // the arrows go to the nearest letter left, as the letters stand on the board
+                 QStringList{"A: yes, 1 place. 11 misses left. Word: blank A blank."});
+        QCOMPARE(run_->desktop.cues, (QStringList{run_->file("miss.wav"), run_->file("hit.wav")}));
+        // the arrows go on from the letter last pressed, to the nearest letter left
         QCOMPARE(press(Qt::Key_Left), QStringList());
         QCOMPARE(press(Qt::Key_Down), QStringList{"focus P"});
         QCOMPARE(press(Qt::Key_Right), QStringList{"focus R"});
@@ -291,32 +322,64 @@ private slots:
         QCOMPARE(window.Picture1->accessibleDescription(), state);
         QCOMPARE(window.Picture1->accessibleName(),
                  QStringLiteral("Gallows drawing, 1 of 12 pieces shown, 11 misses left"));
+        // a letter already tried names nothing: Enter then presses nothing either
         QCOMPARE(press(Qt::Key_Q), QStringList{"Q: already tried, a miss."});
+        QCOMPARE(press(Qt::Key_Return), QStringList{typeALetter});
         QCOMPARE(press(Qt::Key_A), QStringList{"A: already tried, a hit."});
-        QCOMPARE(QApplication::focusWidget(), letter('E'));
+        QCOMPARE(QApplication::focusWidget(), window.cmdLetter['E' - 'A']);
+        QCOMPARE(used(), QStringLiteral("AQ"));
+        // New Game in the middle of a game says what it threw away
+        window.Command1->setFocus();
+        QCOMPARE(press(Qt::Key_Enter), QStringList{"Game dropped. New game, 3 letters."});
         heard.clear();
         window.mnuStopGame->trigger();
         QCOMPARE(heard.last(), QStringLiteral("Game stopped."));
         QCOMPARE(press(Qt::Key_F2), QStringList{noGame});
+        QCOMPARE(press(Qt::Key_Return), QStringList{noGame});
         QCOMPARE(window.Picture1->accessibleName(),
                  QStringLiteral("Gallows drawing, 0 of 12 pieces shown")); // no misses to count
         window.Command1->setFocus();
-        QCOMPARE(press(Qt::Key_Enter), (QStringList{"focus A", "New game, 3 letters."}));
+        QCOMPARE(press(Qt::Key_Enter), QStringList{"New game, 3 letters."});
         for (const Qt::Key key : {Qt::Key_W, Qt::Key_Return, Qt::Key_X, Qt::Key_Return, Qt::Key_A})
             press(key);
         // the game is over: the letters go, and New Game deals the next
         QCOMPARE(press(Qt::Key_Return),
-                 (QStringList{"A: yes, 1 place. Word: W A X. 12 misses left.", "focus New Game"}));
+                 (QStringList{"A: yes, 1 place. 12 misses left. Word: W A X.", "focus New Game"}));
         QCOMPARE(run_->desktop.texts, QStringList{"You Have Won The Game."});
-        // the editor says what Add and Remove did, and where the focus is after Remove
-        frmWords& editor = window.wordsWindow();
-        editor.show();
+        // the editor: the row the list stands on, what Add and Remove did, where the focus is
+        // after Remove, and on closing, what was thrown away and a game it stopped
+        const auto inEditor = [&](const std::function<void(frmWords&)>& edit) {
+            whenModal([&](QWidget& modal) {
+                modal.activateWindow(); // offscreen, the window of a modal loop is not made active
+                QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &modal; }));
+                QCoreApplication::processEvents(); // the list's row, said as the editor opens
+                edit(window.wordsWindow());
+                heard.clear();
+                window.wordsWindow().cmdClose->click();
+            });
+            window.mnuEditWordsList->trigger();
+            return heard.filter(QRegularExpression("^(?!focus )")); // the notices alone
+        };
+        QStringList entered, added, removed;
         run_->desktop.typed = QStringList{"Puzzle"};
-        QCOMPARE(press(Qt::Key_Return, editor.cmdAdd), QStringList{"Added Puzzle. 7 words."});
-        editor.lstWords->setCurrentIndex(editor.lstWords->model()->index(0, 0));
-        editor.cmdRemove->setFocus();
-        QCOMPARE(press(Qt::Key_Return, editor.cmdRemove).mid(heard.size() - 2),
+        QCOMPARE(inEditor([&](frmWords& editor) {
+                     editor.cmdAdd->setFocus();
+                     press(Qt::Key_Backtab, editor.cmdAdd);
+                     QCoreApplication::processEvents();
+                     entered = heard;
+                     added = press(Qt::Key_Return, editor.cmdAdd);
+                     editor.lstWords->setCurrentIndex(editor.lstWords->model()->index(0, 0));
+                     editor.cmdRemove->setFocus();
+                     removed = press(Qt::Key_Return, editor.cmdRemove);
+                 }),
+                 QStringList{"Unsaved changes discarded."});
+        QCOMPARE(entered, (QStringList{"focus Words", "Wax, 3 letters, 1 of 6."}));
+        QCOMPARE(added, QStringList{"Added Puzzle. 7 words."});
+        QCOMPARE(removed.mid(removed.size() - 2),
                  (QStringList{"focus Remove", "Removed Wax. 6 words left."}));
+        window.Command1->click();
+        QCOMPARE(inEditor([](frmWords&) {}), QStringList{"Game stopped."});
+        QCOMPARE(inEditor([](frmWords&) {}), QStringList());
     }
     void quittingEndsTheProgramAndTakesEveryWindowWithIt_data() {
         QTest::addColumn<bool>("byMenu");

@@ -6,19 +6,25 @@
 #include "fixture.h"
 #include "game/multimedia_sound.h"
 #include "main_window/desktop_platform.h"
+#include "main_window/legibility.h"
 #include "main_window/picture.h"
+#include "main_window/twips.h"
 #include "word_list/frm_words.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -60,6 +66,54 @@ qsizetype differingPixels(QWidget& window, const QString& name) {
             differing += shown.pixel(x, y) != approved.pixel(x, y);
     }
     return differing;
+}
+
+// A palette of the desktop's dark kind: light text on dark buttons and windows.
+QPalette darkPalette() {
+    QPalette dark(QColor(53, 53, 53), QColor(35, 35, 35));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    return dark;
+}
+
+// The colour in `area` of the image that stands out most against `ground`.
+QColor boldestAgainst(const QImage& image, QRect area, const QColor& ground) {
+    QColor boldest = ground;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (contrastRatio(image.pixelColor(x, y), ground) > contrastRatio(boldest, ground))
+                boldest = image.pixelColor(x, y);
+    return boldest;
+}
+
+// Captions cut short by their control: each button's text must fit what the style leaves
+// inside it, each label's its own rectangle.
+QStringList clippedCaptions(const QWidget& window) {
+    QStringList clipped;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        QString text;
+        QRect room = control->contentsRect();
+        if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = text = button->text();
+            room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        } else if (const auto* label = qobject_cast<const QLabel*>(control);
+                   label && label->isVisible()) {
+            text = label->text();
+        }
+        const QSize needed = control->fontMetrics().size(Qt::TextShowMnemonic, text);
+        if (!text.isEmpty() && (needed.width() > room.width() || needed.height() > room.height()))
+            clipped << QStringLiteral("%1 (%2x%3 in %4x%5)")
+                           .arg(text)
+                           .arg(needed.width())
+                           .arg(needed.height())
+                           .arg(room.width())
+                           .arg(room.height());
+    }
+    return clipped;
 }
 
 } // namespace
@@ -159,6 +213,11 @@ private slots:
         DesktopSound withoutModule(run_->folder.path());
         QVERIFY(!withoutModule.moduleLoaded());
         withoutModule.playToEnd(win); // the beep
+        withoutModule.prepare(win);   // and nothing at all, never a module that is not there
+        withoutModule.cue(win);
+        QCoreApplication::processEvents();
+        for (const char* cue : {"/hit.wav", "/miss.wav"}) // short enough not to hold speech up
+            QVERIFY(waveLength(QStringLiteral(GIBBETRY_ASSETS) + cue) <= 150ms);
         // Without an audio output, or without the file, playing is the beep, at once.
         const auto none = [] { return false; };
         const auto one = [] { return true; };
@@ -186,9 +245,18 @@ private slots:
         frmAbout& box = openAbout();
         QCOMPARE(aboutBoxes().size(), 1);
         QVERIFY(!centredOnScreen(box));
+        // what it says is read out as it opens; its links are links a screen reader follows
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QCOMPARE(box.lblNotice->accessibleName(),
+                 QStringLiteral("Gibbetry. Version 1.0. Two links: https://gibbetry.example/ and "
+                                "Contact us."));
         QTest::mouseClick(box.Label5, Qt::LeftButton);
         QTest::mouseClick(box.Label4, Qt::LeftButton);
-        QTest::mouseClick(box.Label7, Qt::LeftButton);
+        QAccessibleInterface* contact = QAccessible::queryAccessibleInterface(box.Label7);
+        QCOMPARE(contact->role(), QAccessible::Link);
+        QCOMPARE(contact->text(QAccessible::Name), QStringLiteral("Contact us"));
+        contact->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(QApplication::focusWidget(), box.cmdOK);   // only OK takes the focus
         for (const QLabel* link : {box.Label4, box.Label7}) // the pointing hand
             QCOMPARE(link->cursor().pixmap().toImage(), picture(":/assets/pointer.png").toImage());
         QCOMPARE(run_->desktop.opened, (QList<QUrl>{QUrl("mailto:support@gibbetry.example"),
@@ -219,6 +287,88 @@ private slots:
         QCOMPARE(drawn.toImage().convertToFormat(QImage::Format_ARGB32),
                  QImage(scale == 2 ? ":/assets/man4@2x.png" : ":/assets/man4.png")
                      .convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // A player who sees poorly finds the focus and reads the letters already used, in a light
+    // palette and in a dark one, and sees no line that is not meant to be seen.
+    void theFocusAndTheUsedLettersStandOutInEveryPalette_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void theFocusAndTheUsedLettersStandOutInEveryPalette() {
+        QFETCH(bool, dark);
+        const QPalette before = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
+        QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+        run_->writeWords({"Wax"});
+        frmMain& window = run_->start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QImage between = window.grab().toImage();
+        const QRect line = window.Line1->geometry().translated(window.centralWidget()->pos());
+        QCOMPARE(boldestAgainst(between, line, Qt::black), QColor(Qt::black));
+        window.Command1->click();
+        for (const Qt::Key key : {Qt::Key_Q, Qt::Key_Return, Qt::Key_E})
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window,
+                            key);
+        QColor face;
+        const auto measure = [&](QPushButton* button) {
+            const QImage shown = window.grab().toImage();
+            const QRect place(button->mapTo(&window, QPoint()), button->size());
+            const int middle = place.center().y();
+            const QColor ring = shown.pixelColor(place.left(), middle);
+            face = shown.pixelColor(place.left() + 4, place.top() + 4);
+            const QColor behind = shown.pixelColor(place.left() - 2, middle);
+            QCOMPARE(shown.pixelColor(place.left() + FocusRingStyle::kRingWidth - 1, middle), ring);
+            QVERIFY2(contrastRatio(ring, face) >= 3 && contrastRatio(ring, behind) >= 3,
+                     qPrintable(QStringLiteral("%1 on %2 before %3")
+                                    .arg(ring.name(), face.name(), behind.name())));
+        };
+        window.Command1->setFocus(Qt::TabFocusReason);
+        measure(window.Command1);
+        QTest::keyClick(window.Command1, Qt::Key_E);
+        measure(window.cmdLetter['E' - 'A']);
+        const QImage shown = window.grab().toImage();
+        const auto caption = [&](char letter) {
+            const QPushButton* button = window.cmdLetter[letter - 'A'];
+            return contrastRatio(
+                boldestAgainst(shown, QRect(button->mapTo(&window, QPoint(8, 8)), QSize(11, 11)),
+                               face),
+                face);
+        };
+        QVERIFY2(
+            caption('Q') >= 3 && caption('Q') < caption('R'),
+            qPrintable(QStringLiteral("used %1, to try %2").arg(caption('Q')).arg(caption('R'))));
+    }
+
+    // A player who reads with a large desktop font finds every caption whole: the windows grow.
+    void noCaptionIsCutShortAtALargeFont_data() {
+        QTest::addColumn<int>("points");
+        for (const int points : {12, 14, 18})
+            QTest::addRow("%d points", points) << points;
+    }
+    void noCaptionIsCutShortAtALargeFont() {
+        QFETCH(int, points);
+        const QFont before = QApplication::font();
+        const auto restore = qScopeGuard([&] {
+            QApplication::setFont(before);
+            fitTwipsToFont(before);
+        });
+        QFont large = before;
+        large.setPointSize(points);
+        QApplication::setFont(large);
+        frmMain& window = run_->start();
+        window.show();
+        window.wordsWindow().show();
+        frmAbout& box = openAbout();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(clippedCaptions(window) + clippedCaptions(window.wordsWindow()) +
+                     clippedCaptions(box),
+                 QStringList());
+
+        QCOMPARE(window.Man[4]->pixmap().deviceIndependentSize().toSize(),
+                 window.Man[4]->size()); // the drawing grows too
     }
 
     void eachWindowOfTheRealDesktopLooksAsApproved() {

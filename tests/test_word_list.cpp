@@ -15,6 +15,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -449,9 +450,17 @@ private slots:
         const QStringList added = {"Twelve chars", " ", "One", QString::fromUtf8("Café")};
         inEditor([&](frmWords& editor) {
             const QAbstractItemModelTester rows(editor.lstWords->model(), kReportToTest);
-            // the box it asks in opens at the editor's own corner
-            for (int i = 0; i < 10; ++i)
+            // the box it asks in opens at the editor's own corner; a refused word is told why
+            QStringList why;
+            for (int i = 0; i < 10; ++i) {
+                editor.lblNotice->setAccessibleName({});
                 QTest::mouseClick(editor.cmdAdd, Qt::LeftButton);
+                if (!editor.lblNotice->accessibleName().startsWith(QStringLiteral("Added")))
+                    why << editor.lblNotice->accessibleName();
+            }
+            QCOMPARE(why, (QStringList{"13 characters: a word has 12 at most.",
+                                       QString::fromUtf8("The word list file cannot hold Ł."),
+                                       "A word is one line.", "A word is one line.", "", ""}));
             QCOMPARE(run_->desktop.askedAtTwips, editor.frameGeometry().topLeft() * kTwipsPerPixel);
             QCOMPARE(shownRows(*editor.lstWords).join(u','),
                      "One|3,Two|3,Three|5,Four|4,Five|4,Six|3,Twelve chars|12, |1,One|3,Café|4");

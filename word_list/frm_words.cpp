@@ -54,27 +54,53 @@ frmWords::frmWords(frmMain& owner, Platform& platform)
     connect(cmdRemove, &QPushButton::clicked, this, &frmWords::cmdRemove_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmWords::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmWords::cmdClose_Click);
+    connect(lstWords, &ListView::entered, this, &frmWords::sayCurrentRow);
 }
 
 void frmWords::cmdAdd_Click() {
-    const QPoint topLeft = frameGeometry().topLeft() * kTwipsPerPixel;
+    const QPoint topLeft = frameGeometry().topLeft() * twipsPerPixel();
     const QString word = platform_.inputBox.ask(QStringLiteral("Enter New Word"),
                                                 QStringLiteral("Add Word"), QString(), topLeft);
     if (word.isEmpty())
         return;
-    if (!canAdd(word)) {
+    if (const QString why = refusal(word); !why.isEmpty()) {
         platform_.messageBox.show(QStringLiteral("Can't Add Word"), kStyleExclamation,
                                   QStringLiteral("Gibbetry"));
+        announce(lblNotice, why);
         return;
     }
     const int words = lstWords->append(word); // its Length is its character count
     announce(lblNotice, QStringLiteral("Added %1. %2.").arg(word, counted(words, "word", "words")));
 }
 
-bool frmWords::canAdd(const QString& word) const {
-    // A word must also come back from the file as it went in: one line, in the file's code page.
-    return word.size() <= frmMain::kLongestWord && !word.contains(u'\r') && !word.contains(u'\n') &&
-           fileLine(word).has_value();
+// Why a word cannot go in the list, or nothing when it can. A word must also come back from the
+// file as it went in: one line, in the file's code page.
+QString frmWords::refusal(const QString& word) const {
+    if (word.size() > frmMain::kLongestWord)
+        return QStringLiteral("%1 characters: a word has %2 at most.")
+            .arg(word.size())
+            .arg(frmMain::kLongestWord);
+    if (word.contains(u'\r') || word.contains(u'\n'))
+        return QStringLiteral("A word is one line.");
+    for (qsizetype at = 0; at < word.size(); ++at) {
+        const QString character = word.mid(at, word.at(at).isHighSurrogate() ? 2 : 1);
+        if (!fileLine(character))
+            return QStringLiteral("The word list file cannot hold %1.").arg(character);
+    }
+    return {};
+}
+
+void frmWords::sayCurrentRow() {
+    const int row = lstWords->currentRow();
+    if (row == 0) {
+        announce(lblNotice, QStringLiteral("No words."));
+        return;
+    }
+    const QString word = lstWords->text(row);
+    announce(lblNotice, QStringLiteral("%1, %2, %3 of %4.")
+                            .arg(word, counted(int(word.size()), "letter", "letters"))
+                            .arg(row)
+                            .arg(lstWords->count()));
 }
 
 void frmWords::cmdRemove_Click() {
@@ -106,9 +132,11 @@ void frmWords::cmdSave_Click() {
 
 void frmWords::cmdClose_Click() {
     // Unsaved edits go with this window; the list comes back from the file, and a game in
-    // progress ends.
+    // progress ends. A player who cannot see the list is told when the file's differed.
+    const QStringList shown = lstWords->texts();
     owner_.discardWordsWindow();
     owner_.Form_Load();
+    owner_.editorClosed(shown != owner_.lstWords().texts());
 }
 
 void frmWords::reject() {

@@ -35,7 +35,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool canAdd(const QString& word) const;
+    QString refusal(const QString& word) const;
+    // Entering the list, a screen reader hears the row it stands on, not only the list's name.
+    void sayCurrentRow();
 
     frmMain& owner_;
     Platform& platform_;

@@ -19,7 +19,7 @@ class ListView;
 // `answers` (OK once they run out), types `typed` into the input box ("" once they run out) and
 // deals from `values` (0 once they run out).
 struct ScriptedDesktop final : MessageBox, InputBox, SoundPlayer, RandomSource, Shell {
-    QStringList texts, typed, played;
+    QStringList texts, typed, played, cues;
     QList<int> styles, answers;
     QList<float> values;
     int taken = 0;
@@ -32,6 +32,7 @@ struct ScriptedDesktop final : MessageBox, InputBox, SoundPlayer, RandomSource, 
     QString ask(const QString& prompt, const QString& caption, const QString& defaultText,
                 QPoint topLeftTwips) override;
     void playToEnd(const QString& path) override;
+    void cue(const QString& path) override { cues.append(path); }
     float next() override;
     void open(const QUrl& address) override { opened.append(address); }
 };
