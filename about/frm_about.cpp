@@ -2,7 +2,6 @@
 
 #include "about/link_label.h"
 #include "about/shell.h"
-#include "main_window/accessibility.h"
 #include "main_window/picture.h"
 #include "main_window/twips.h"
 
@@ -107,9 +106,9 @@ frmAbout::frmAbout(Shell& shell)
     colour(Line1, QPalette::Window, Qt::white);
     Line1->setAutoFillBackground(true);
 
-    // Read out as the box opens, as a sighted player takes it in at a glance.
+    // A screen reader reads the box's description as it opens, as a sighted player takes it all
+    // in at a glance.
     Label5->setAccessibleDescription(QStringLiteral("Contact us"));
-    lblNotice = makeNotice(this);
     setAccessibleDescription(
         QStringLiteral("%1. %2. Two links: %3 and %4.")
             .arg(Label2->text(), Label3->text(), Label4->text(), Label7->text()));
@@ -146,12 +145,7 @@ bool frmAbout::event(QEvent* event) {
         type == QEvent::Move || type == QEvent::Show || type == QEvent::WindowActivate;
     if (placed && windowHandle() && windowHandle()->frameMargins() != centredWith_)
         centreOnScreen();
-    const bool handled = QDialog::event(event);
-    if (type == QEvent::WindowActivate && !introduced_) {
-        introduced_ = true;
-        announce(lblNotice, accessibleDescription());
-    }
-    return handled;
+    return QDialog::event(event);
 }
 
 void frmAbout::cmdOK_Click() {

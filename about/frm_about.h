@@ -28,8 +28,6 @@ public:
     QLabel* Label1 = nullptr;
     LinkLabel* Label7 = nullptr;
     QWidget* Line1 = nullptr;
-    // Never shown: what a screen reader says as the box opens.
-    QLabel* lblNotice = nullptr;
 
     void Form_Load();
     void cmdOK_Click();
@@ -50,5 +48,4 @@ private:
     Shell& shell_;
     // The frame the box was last centred with.
     QMargins centredWith_{-1, -1, -1, -1};
-    bool introduced_ = false;
 };
