@@ -295,7 +295,7 @@ private slots:
         };
         const QString noGame = QStringLiteral("No game in progress. Alt+F, N deals a word.");
         const QString typeALetter = QStringLiteral("Type a letter to guess.");
-        QCOMPARE(press(Qt::Key_E), QStringList{noGame});
+        QCOMPARE(press(Qt::Key_Z), QStringList{noGame});
         heard.clear();
         QTest::mouseClick(window.Command1, Qt::LeftButton);
         QCOMPARE(heard, (QStringList{"focus New Game", "New game, 3 letters."}));
@@ -331,6 +331,12 @@ private slots:
         // New Game in the middle of a game says what it threw away
         window.Command1->setFocus();
         QCOMPARE(press(Qt::Key_Enter), QStringList{"Game dropped. New game, 3 letters."});
+        // a letter reached with Shift+Tab is named too: Enter presses it
+        press(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), window.Command1);
+        QCOMPARE(press(Qt::Key_Backtab), QStringList{"focus A"});
+        QCOMPARE(press(Qt::Key_Return),
+                 QStringList{"A: yes, 1 place. 12 misses left. Word: blank A blank."});
         heard.clear();
         window.mnuStopGame->trigger();
         QCOMPARE(heard.last(), QStringLiteral("Game stopped."));
