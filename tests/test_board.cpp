@@ -308,6 +308,7 @@ private slots:
         QCOMPARE(press(Qt::Key_Return), QStringList{typeALetter});
         QCOMPARE(press(Qt::Key_Space), QStringList{typeALetter});
         QCOMPARE(used(), QStringLiteral("Q"));
+        QCOMPARE(press(Qt::Key_Left), QStringList{"focus P"}); // on from the letter last pressed
         QCOMPARE(press(Qt::Key_A), QStringList{"focus A"});
         QCOMPARE(press(Qt::Key_Space),
                  QStringList{"A: yes, 1 place. 11 misses left. Word: blank A blank."});
