@@ -7,7 +7,6 @@
 #include "main_window/list_view.h"
 #include "main_window/message_box.h"
 #include "main_window/platform.h"
-#include "main_window/program_folder.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -43,8 +42,8 @@ void frmMain::mnuStartGame_Click() {
                 QStringLiteral("New game, %1.").arg(counted(int(word.size()), "letter", "letters"));
             announce(lblNotice, droppingGame_ ? QStringLiteral("Game dropped. ") + dealt : dealt);
             if (QAccessible::isActive()) { // the cues load now, not on the first guess
-                platform_.sound.prepare(programFile(QStringLiteral("hit.wav")));
-                platform_.sound.prepare(programFile(QStringLiteral("miss.wav")));
+                platform_.sound.prepare(cueFile(true));
+                platform_.sound.prepare(cueFile(false));
             }
             return;
         }

@@ -42,10 +42,13 @@ void frmMain::cmdLetter_Click(qint16 index) {
         Command1->setFocus(Qt::OtherFocusReason); // the next game is one key away
 }
 
+QString frmMain::cueFile(bool hit) {
+    return programFile(hit ? QStringLiteral("hit.wav") : QStringLiteral("miss.wav"));
+}
+
 void frmMain::cueGuess(bool hit) {
     if (QAccessible::isActive())
-        platform_.sound.cue(
-            programFile(hit ? QStringLiteral("hit.wav") : QStringLiteral("miss.wav")));
+        platform_.sound.cue(cueFile(hit));
 }
 
 bool frmMain::wordComplete() const {

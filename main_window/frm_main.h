@@ -110,6 +110,7 @@ private:
     QString guessReport(const QString& letter, int places) const;
     // While a screen reader runs, a short sound says a hit or a miss before any word does.
     void cueGuess(bool hit);
+    static QString cueFile(bool hit);
     // A game that ended without a win or a loss is heard too.
     void announceStopped();
     QString spokenWord() const;
