@@ -1,25 +1,24 @@
 #include "word_list/file_replace.h"
 
+#include "word_list/list_place.h"
 #include "word_list/new_file.h"
 #include "word_list/save_folder.h"
 
 #include <QFile>
-#include <QLoggingCategory>
 #include <QScopeGuard>
+#include <algorithm>
 #include <attr/libattr.h>
 #include <cerrno>
-#include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <optional>
+#include <linux/fs.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
-#include <utility>
 
 SaveCalls& saveCalls() {
     static SaveCalls calls{
@@ -39,18 +38,49 @@ SaveCalls& saveCalls() {
 
 Q_LOGGING_CATEGORY(lcSave, "gibbetry.save", QtCriticalMsg)
 
-namespace {
-
-// A failed step of a save, for whoever turned gibbetry.save on; the save itself just fails.
-bool failed(const char* step, int error = errno) {
-    qCWarning(lcSave, "Save Unsuccessful: %s failed: %s (errno %d)", step, std::strerror(error),
-              error);
-    errno = error;
+bool logged(const char* work, const Failure& failure) {
+    if (failure.error == 0)
+        qCWarning(lcSave, "%s: %s", work, failure.step);
+    else
+        qCWarning(lcSave, "%s: %s failed: %s (errno %d)", work, failure.step,
+                  std::strerror(failure.error), failure.error);
     return false;
 }
 
-// Past a file-size limit a write must fail as on a full disk, not end the game in mid-save. What
-// the game had before comes back afterwards, for the programs it starts to inherit.
+Failure lockBefore(int fd, int operation, Deadline deadline) {
+    while (saveCalls().lock(fd, operation | LOCK_NB) != 0) {
+        if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL)
+            return {};
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return Failure{"locking the list", errno};
+        if (std::chrono::steady_clock::now() >= deadline)
+            return {"locking the list: another program held it past the wait"};
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return {};
+}
+
+std::optional<QByteArray> readAll(int fd) {
+    QFile file;
+    QByteArray bytes;
+    if (file.open(fd, QIODevice::ReadOnly))
+        bytes = file.readAll();
+    return file.error() == QFile::NoError ? std::optional(bytes) : std::nullopt;
+}
+
+namespace {
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    for (ssize_t done = 0, n = 0; done < bytes.size(); done += qMax<ssize_t>(n, 0)) {
+        n = saveCalls().write(fd, bytes.constData() + done, size_t(bytes.size() - done), done);
+        if (n == 0 || (n < 0 && errno != EINTR))
+            return false;
+    }
+    return true;
+}
+
+// Past a file-size limit a write fails as on a full disk rather than end the game; the programs
+// the game starts later inherit what it had before.
 auto writesFailPastTheLimit() {
     struct sigaction ignore {
     }, saved{};
@@ -59,70 +89,30 @@ auto writesFailPastTheLimit() {
     return qScopeGuard([saved] { ::sigaction(SIGXFSZ, &saved, nullptr); });
 }
 
-// Another copy's save holds the list for a moment. Anyone who may read the list can hold its
-// lock for good, and the window must not freeze for them: past this, the save fails and Retry
-// tries again.
-constexpr auto kLockWait = std::chrono::seconds(2);
-
-// True once the file is ours alone, or where the file system offers no locks (NFS without its
-// lock daemon): there the save goes on as it did before it took locks.
-bool lockWithin(int fd) {
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-    while (saveCalls().lock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL)
-            return true;
-        const bool held = errno == EWOULDBLOCK || errno == EINTR;
-        if (!held || std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
+// The bytes from the start of the file, all on disk. An old file is cut after them; a new one
+// never is, since FAT through FUSE refuses to cut a file it just made.
+bool put(int fd, const QByteArray& bytes, bool old = true) {
+    return writeAll(fd, bytes) && (!old || ::ftruncate(fd, bytes.size()) == 0) &&
+           saveCalls().dataSync(fd) == 0;
 }
 
-// Whole transfers at an offset: true once every byte has gone.
-template <typename Transfer, typename Bytes>
-bool transferAll(Transfer transfer, int fd, Bytes* bytes, qsizetype size) {
-    for (qsizetype done = 0; done < size;) {
-        const ssize_t n = transfer(fd, bytes + done, size_t(size - done), done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
+// The file flags a file's owner may set with chattr (no dump, no atime updates, synchronous,
+// compression, no copy on write). Append-only and immutable ones need root and stop a save.
+constexpr int kOwnersFlags =
+    FS_NODUMP_FL | FS_NOATIME_FL | FS_SYNC_FL | FS_COMPR_FL | FS_NOCOMP_FL | FS_NOCOW_FL;
+
+bool sameFlags(int fd, int old) {
+    int wanted = 0, flags = 0;
+    if (::ioctl(old, FS_IOC_GETFLAGS, &wanted) != 0 || (wanted & kOwnersFlags) == 0)
+        return true; // a file system without flags, or none set
+    if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) != 0)
+        return false;
+    flags = (flags & ~kOwnersFlags) | (wanted & kOwnersFlags);
+    return ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
 }
 
-// The bytes from the start of the file, the file cut after them, and all of it on disk.
-bool overwrite(int fd, const QByteArray& bytes) {
-    return transferAll(saveCalls().write, fd, bytes.constData(), bytes.size()) &&
-           ::ftruncate(fd, bytes.size()) == 0 && saveCalls().dataSync(fd) == 0;
-}
-
-// Read through the descriptor already open: another copy of the game saving at the same time
-// replaces the file under its name, never the bytes read here.
-std::optional<QByteArray> readAll(int fd, qsizetype size) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    if (!transferAll(::pread, fd, bytes.data(), size))
-        return std::nullopt;
-    return bytes;
-}
-
-// The file a path leads to through its links, as long as that is still the file opened.
-std::optional<QByteArray> fileBehind(const QByteArray& path, const struct stat& opened) {
-    char* const resolved = ::realpath(path.constData(), nullptr);
-    const QByteArray target(resolved);
-    std::free(resolved);
-    struct stat found {};
-    if (target.isEmpty() || ::stat(target.constData(), &found) != 0 ||
-        found.st_dev != opened.st_dev || found.st_ino != opened.st_ino)
-        return std::nullopt;
-    return target;
-}
-
-// The new file made exactly like the old one: whatever it inherited from its folder (a default
-// ACL) goes, then owner and group, mode, and the old file's ACL and other extended attributes
-// (the ACL puts its mask in the group bits). Those the system keeps to itself are left alone.
+// What the new file inherited (a default ACL) goes; the old file's owner, group, mode, flags,
+// ACL and extended attributes come, but for those the system keeps to itself (trusted.*).
 bool makeLike(int fd, int old, const struct stat& like) {
     const auto wanted = [](const char* name, struct error_context* context) {
         return attr_copy_action(name, context) != ATTR_ACTION_SKIP ? 1 : 0;
@@ -134,143 +124,106 @@ bool makeLike(int fd, int old, const struct stat& like) {
             return false;
     }
     return saveCalls().own(fd, like.st_uid, like.st_gid) == 0 &&
-           ::fchmod(fd, like.st_mode & 07777) == 0 &&
+           ::fchmod(fd, like.st_mode & 07777) == 0 && sameFlags(fd, old) &&
            ::attr_copy_fd("Settings", old, "the new Settings", fd, wanted, nullptr) == 0;
 }
 
 // The file itself takes the bytes; when that fails part-way, its old bytes go back.
-bool rewriteInPlace(int fd, const QByteArray& bytes, const QByteArray& old) {
-    if (overwrite(fd, bytes))
-        return true;
-    const int error = errno;
-    overwrite(fd, old);
-    errno = error;
-    return failed("writing the list in place");
+Failure rewriteInPlace(int fd, const QByteArray& bytes, const QByteArray& old) {
+    if (put(fd, bytes))
+        return {};
+    const Failure failed = Failure{"writing the list in place", errno};
+    put(fd, old);
+    return failed;
 }
 
-// What kept the new file from replacing the list.
-enum class Obstacle { FolderKeepsEveryName, NoNewFile, NotLikeTheOld, NoRename };
-
-// The one place that decides to write the list in place rather than fail the save: where the
-// folder gives up no names (append-only), takes no new files (locked, or a read-only mount),
-// where the new file cannot have the old one's owner or attributes, or where the list cannot be
-// renamed over (a file bind-mounted into a container). A crash can tear a list written in place,
-// so every other obstacle fails the save.
-bool writesInPlaceAfter(Obstacle obstacle, int error) {
-    switch (obstacle) {
-    case Obstacle::FolderKeepsEveryName:
-    case Obstacle::NotLikeTheOld:
-        return true;
-    case Obstacle::NoNewFile:
-        return error == EACCES || error == EPERM || error == EROFS;
-    case Obstacle::NoRename:
-        return error == EBUSY || error == EXDEV;
+// Another copy's save may put a new file in the list's place while this one waits for the lock:
+// that one is the list then. One deadline covers the whole wait.
+Failure openLocked(const QByteArray& path, OpenList& list) {
+    for (const Deadline deadline = lockDeadline();;) {
+        if (const Failure failed = openList(path, ListUse::Write, list))
+            return failed;
+        if (const Failure failed = lockBefore(list.file.get(), LOCK_EX, deadline))
+            return failed;
+        if (list.stillNamed())
+            return {};
+        if (std::chrono::steady_clock::now() >= deadline)
+            return {"taking the list: another program kept putting a new file in its place"};
     }
-    return false;
 }
 
-// The list as the save holds it: open, locked, and the file behind its name.
-struct OpenList {
-    Descriptor file;
-    struct stat info {};
-    QByteArray target; // through a link, the file it points to; the link stays
-};
-
-std::optional<OpenList> notOpened(const char* step, int error = errno) {
-    failed(step, error);
-    return std::nullopt;
-}
-
-// Another copy of the game saving the same list goes first; where it put a new file in the
-// list's place, that one is opened next. Never created, a pipe of that name fails at once rather
-// than wait for a reader, and a file that carries no write permission for anyone is left alone,
-// whoever runs the game.
-std::optional<OpenList> openLocked(const QByteArray& path) {
+Failure replaceList(const QByteArray& path, const QByteArray& bytes) {
     OpenList list;
-    if (!path.startsWith('/'))
-        return notOpened("finding the list", EINVAL);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        list.file.reset(::open(path, O_RDWR | O_NONBLOCK | O_CLOEXEC));
-        if (!list.file.valid())
-            return notOpened("opening the list");
-        if (!lockWithin(list.file.get()))
-            return notOpened("locking the list");
-        if (::fstat(list.file.get(), &list.info) != 0)
-            return notOpened("reading the list's mode");
-        if (!S_ISREG(list.info.st_mode) || (list.info.st_mode & 0222) == 0)
-            return notOpened("taking the list: not an ordinary file anyone may write", EPERM);
-        if (std::optional<QByteArray> target = fileBehind(path, list.info)) {
-            list.target = *target;
-            return list;
-        }
-    }
-    return notOpened("finding the file behind the list's name", EAGAIN);
+    if (const Failure failed = openLocked(path, list))
+        return failed;
+    const int fd = list.file.get();
+    const std::optional<QByteArray> old = readAll(fd);
+    if (!old)
+        return Failure{"reading the old list", errno};
+    // A crash can tear a list written in place: only these obstacles lead there (a locked folder
+    // or read-only mount, append-only, a bind-mounted file), every other fails the save.
+    const auto inPlaceAfter = [&](const Failure& obstacle, std::initializer_list<int> errors) {
+        if (errors.size() > 0 &&
+            std::find(errors.begin(), errors.end(), obstacle.error) == errors.end())
+            return obstacle;
+        logged("Writing the list in place", obstacle);
+        return rewriteInPlace(fd, bytes, *old);
+    };
+    const Folder& folder = list.whereFileLies();
+    if (folder.keepsEveryName())
+        return inPlaceAfter({"the folder is append-only"}, {});
+    NewFile fresh(folder, list.fileName, 0600);
+    if (fresh.fd() < 0)
+        return inPlaceAfter({"making the new file", fresh.error()}, {EACCES, EPERM, EROFS});
+    if (!makeLike(fresh.fd(), fd, list.info))
+        return inPlaceAfter(Failure{"making the new file like the old", errno}, {});
+    if (!put(fresh.fd(), bytes, false))
+        return Failure{"writing the new file", errno};
+    // Locked too, for a copy that opens the list once it has taken the list's place.
+    if (const Failure failed = lockBefore(fresh.fd(), LOCK_EX, lockDeadline()))
+        return failed;
+    if (!fresh.takeName())
+        return {"naming the new file", fresh.error()};
+    if (!fresh.replace())
+        return inPlaceAfter({"renaming the new file over the list", fresh.error()}, {EBUSY, EXDEV});
+    if (folder.sync(fresh.fd()))
+        return {};
+    // The new name may never reach the disk: the old list goes back under it.
+    const Failure failed = Failure{"syncing the folder", errno};
+    put(fresh.fd(), *old);
+    return failed;
+}
+
+Failure createList(const QByteArray& path, const QByteArray& bytes) {
+    const Folder folder(folderOf(path));
+    struct stat info {};
+    if (folder.fd() < 0 || ::fstat(folder.fd(), &info) != 0)
+        return Failure{"opening the folder", errno};
+    if (!playerMayWrite(info, ::geteuid(), ::geteuid()))
+        return {"making the list in a folder that is not the player's"};
+    NewFile file(folder, nameOf(path), 0666); // as the umask allows
+    if (file.fd() < 0)
+        return {"making the new list", file.error()};
+    if (!put(file.fd(), bytes, false))
+        return Failure{"writing the new list", errno};
+    if (!file.create())
+        return {"giving the new list its name", file.error()};
+    // The file is whole once it has its name; only the name may not outlive a failed sync.
+    if (!folder.sync(file.fd()))
+        return Failure{"syncing the folder", errno};
+    return {};
 }
 
 } // namespace
 
 bool createFile(const QString& path, const QByteArray& bytes) {
     const auto limit = writesFailPastTheLimit();
-    const QByteArray given = QFile::encodeName(path);
-    if (!given.startsWith('/'))
-        return failed("finding the new list", EINVAL);
-    const Folder folder(given);
-    if (folder.fd() < 0)
-        return failed("opening the folder");
-    NewFile file(folder, 0666); // as the umask allows
-    if (file.fd() < 0)
-        return failed("making the new list", file.error());
-    if (!overwrite(file.fd(), bytes))
-        return failed("writing the new list");
-    if (!file.create())
-        return failed("giving the new list its name");
-    // The file is whole once it has its name; only the name may not outlive a failed sync.
-    if (!folder.sync(file.fd()))
-        return failed("syncing the folder");
-    return true;
+    const Failure failed = createList(QFile::encodeName(path), bytes);
+    return !failed || logged("First start: no list made", failed);
 }
 
 bool rewriteFile(const QString& path, const QByteArray& bytes) {
     const auto limit = writesFailPastTheLimit();
-    std::optional<OpenList> list = openLocked(QFile::encodeName(path));
-    if (!list)
-        return false;
-    const int fd = list->file.get();
-    const std::optional<QByteArray> oldBytes = readAll(fd, list->info.st_size);
-    if (!oldBytes)
-        return failed("reading the old list");
-    const Folder folder(list->target);
-    if (folder.fd() < 0)
-        return failed("opening the list's folder");
-    const auto inPlaceAfter = [&](Obstacle obstacle, int error, const char* step) {
-        if (!writesInPlaceAfter(obstacle, error))
-            return failed(step, error);
-        qCInfo(lcSave, "%s: %s; writing the list in place", step, std::strerror(error));
-        return rewriteInPlace(fd, bytes, *oldBytes);
-    };
-
-    if (folder.keepsEveryName())
-        return inPlaceAfter(Obstacle::FolderKeepsEveryName, 0, "the folder is append-only");
-    NewFile fresh(folder, 0600);
-    if (fresh.fd() < 0)
-        return inPlaceAfter(Obstacle::NoNewFile, fresh.error(), "making the new file");
-    if (!makeLike(fresh.fd(), fd, list->info))
-        return inPlaceAfter(Obstacle::NotLikeTheOld, errno,
-                            "giving the new file the old one's owner and attributes");
-    if (!overwrite(fresh.fd(), bytes))
-        return failed("writing the new file");
-    // Locked too, for a copy that opens the list once it has taken the list's place.
-    if (!lockWithin(fresh.fd()))
-        return failed("locking the new file");
-    if (!fresh.takeName())
-        return failed("naming the new file", fresh.error());
-    if (!fresh.replace())
-        return inPlaceAfter(Obstacle::NoRename, fresh.error(),
-                            "renaming the new file over the list");
-    if (folder.sync(fresh.fd()))
-        return true;
-    // The new name may never reach the disk: the old list goes back under it.
-    const int error = errno;
-    overwrite(fresh.fd(), *oldBytes);
-    return failed("syncing the folder", error);
+    const Failure failed = replaceList(QFile::encodeName(path), bytes);
+    return !failed || logged("Save Unsuccessful", failed);
 }

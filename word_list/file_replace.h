@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLoggingCategory>
 #include <QString>
+#include <chrono>
+#include <optional>
 #include <sys/types.h>
 
 // The system calls a save may meet a failure in. Tests swap them for ones that fail as a full
@@ -18,18 +21,33 @@ struct SaveCalls {
 };
 SaveCalls& saveCalls();
 
-// Puts a new file at path holding exactly these bytes, whole or not at all, and never over a
-// file of that name, on file systems without hard links too. False when that failed; nothing is
-// left behind then.
+Q_DECLARE_LOGGING_CATEGORY(lcSave)
+
+// Why a load, a first run or a save gave up: the step, and its own errno, or none where the
+// obstacle was no failed call (another user's link, a list that kept changing).
+struct Failure {
+    const char* step = nullptr;
+    int error = 0;
+    explicit operator bool() const { return step != nullptr; }
+};
+// Said once, where the work gives up, for whoever turned gibbetry.save on. Always false.
+bool logged(const char* work, const Failure& failure);
+
+// Anyone who may read a list can hold its lock for good: past the deadline the work gives up. No
+// locks on the file system (NFS without its lock daemon) is no failure.
+using Deadline = std::chrono::steady_clock::time_point;
+inline Deadline lockDeadline() {
+    return std::chrono::steady_clock::now() + std::chrono::seconds(2);
+}
+Failure lockBefore(int fd, int operation, Deadline deadline);
+
+std::optional<QByteArray> readAll(int fd);
+
+// A new file at path holding exactly these bytes, whole or not at all, never over a file of that
+// name, on file systems without hard links too, in a folder of the player's own.
 bool createFile(const QString& path, const QByteArray& bytes);
 
-// Rewrites the player's file with these bytes. Only an existing ordinary file that someone may
-// write to is rewritten; through a symbolic link, the file it points to. Saves of one file by
-// two copies of the game take turns; a lock held longer than a moment fails the save. The new bytes
-// go to a new file beside it that takes its place once they are on disk, with exactly its mode,
-// owner, group, ACL and extended attributes. Where the folder takes no new files or gives up no
-// names (append-only), the file cannot be renamed over, or its owner or attributes could not be
-// kept on a new file, it is written in place, and its old bytes are put back if that fails
-// part-way. False when the file was refused or the write failed: the old bytes are then still
-// there.
+// Rewrites the player's list (openList judges whose it is): a new file made exactly like it takes
+// its place once on disk, or, where none can, it is written in place. False when the list was
+// refused or the write failed: the old bytes are then still there.
 bool rewriteFile(const QString& path, const QByteArray& bytes);

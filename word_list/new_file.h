@@ -6,33 +6,31 @@
 #include <functional>
 #include <sys/types.h>
 
-// The new file the list goes to before it takes the list's name. Where the file system offers
-// it, the file has no name until it is whole, so that a crash meanwhile leaves nothing behind;
-// elsewhere it has a random name beside the list until then.
+// The new file a list goes to before it takes the list's name: unnamed until it is whole, where
+// the file system offers that, so that a crash leaves nothing behind; else a random name.
 class NewFile {
 public:
-    NewFile(const Folder& folder, mode_t mode);
+    NewFile(const Folder& folder, const QByteArray& listName, mode_t mode);
     ~NewFile();
-    NewFile(const NewFile&) = delete;
-    NewFile& operator=(const NewFile&) = delete;
-
     int fd() const { return file_.get(); }
     int error() const { return error_; } // why it could not be made, named or renamed
 
-    // Under the list's name, never over a file of that name. A file system without hard links
-    // (exFAT, FAT) still renames without replacing; one that cannot do that may still link.
+    // Under the list's name, never over a file of that name: on file systems without hard
+    // links (exFAT, FAT) too, and without a rename that refuses to replace.
     bool create();
-    // A name of its own beside the list, where it has none yet.
-    bool takeName();
-    // From its own name to the list's place.
-    bool replace();
+    bool takeName();                       // a random name beside the list, where it has none yet
+    bool replace() { return renameTo(0); } // from its own name to the list's
 
 private:
-    QByteArray self() const;
+    QByteArray self() const { return "/proc/self/fd/" + QByteArray::number(fd()); }
     bool takeFreeName(const std::function<bool(const QByteArray&)>& take);
+    bool createWithoutLinks();
+    bool renameTo(unsigned flags);
+    bool fail() { return error_ = errno, false; }
 
     const Folder& folder_;
+    const QByteArray listName_;
     Descriptor file_;
-    QByteArray name_; // its own name beside the list, while it has one
+    QByteArray ownName_; // beside the list, while it has one
     int error_ = 0;
 };

@@ -2,52 +2,50 @@
 
 #include <QByteArray>
 #include <QString>
+#include <unistd.h>
 
-// A descriptor that is closed when it goes or takes another. It moves; it is never copied, so
-// that no descriptor is closed twice.
+// A descriptor closed when it goes or takes another; never copied, so never closed twice.
 class Descriptor {
 public:
     explicit Descriptor(int fd = -1)
         : fd_(fd) {}
     ~Descriptor() { reset(); }
-    Descriptor(Descriptor&& other) noexcept
-        : fd_(other.release()) {}
-    Descriptor& operator=(Descriptor&& other) noexcept;
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
-
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
-    void reset(int fd = -1);
-    int release();
+    void reset(int fd = -1) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
 
 private:
     int fd_;
 };
 
-// The folder a file lies in, opened once for the whole save: readable where the player may read
-// it, so that it can be synced; otherwise (write and search permission only) the whole file
-// system is synced instead.
+// A folder opened once for a whole load or save: readable where the player may read it, so that
+// it can be synced; otherwise (write and search permission only) its file system is synced.
 class Folder {
 public:
-    explicit Folder(const QByteArray& file);
+    explicit Folder(const QByteArray& path);
     int fd() const { return fd_.get(); }
-    const QByteArray& name() const { return name_; } // the file's
-
-    // A sync the file system does not offer (some network and FUSE file systems answer EINVAL)
-    // is no failure; an I/O error is.
+    const QByteArray& path() const { return path_; }
+    // A file system without folder syncs (EINVAL: some network and FUSE ones) is no failure.
     bool sync(int file) const;
-    // A folder that takes new names but gives none up (append-only) would keep the new file
-    // beside the list for good.
+    // It takes new names but gives none up: append-only.
     bool keepsEveryName() const;
 
 private:
-    QByteArray path_, name_;
+    QByteArray path_;
     Descriptor fd_;
     bool readable_ = false;
 };
 
-// Makes the folder (0700), its name on disk before it is used, by the same rules as a save's
-// folder: one the player may write but not read, or a file system without folder syncs, is
-// no failure. True when the folder is there.
-bool makeFolder(const QString& path);
+// "/a/b" is "/a" and "b"; "/b" is "/" and "b".
+inline QByteArray folderOf(const QByteArray& path) {
+    return path.left(qMax<qsizetype>(path.lastIndexOf('/'), 1));
+}
+inline QByteArray nameOf(const QByteArray& path) {
+    return path.mid(path.lastIndexOf('/') + 1);
+}

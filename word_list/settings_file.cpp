@@ -2,10 +2,12 @@
 
 #include "word_list/ansi_text.h"
 #include "word_list/file_replace.h"
+#include "word_list/list_place.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <cerrno>
 #include <cstring>
+#include <sys/file.h>
 
 const QStringList& defaultWords() {
     static const QStringList words = {
@@ -48,14 +50,19 @@ std::optional<QByteArray> fileLine(const QString& word) {
 }
 
 WordListRead readWordList(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    OpenList list;
+    Failure failed = openList(QFile::encodeName(path), ListUse::Read, list);
+    if (failed.step == kFindingTheList && failed.error == ENOENT)
         return {WordListRead::Missing, {}};
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    // Never while another copy writes it in place: it might be half old and half new.
+    if (!failed)
+        failed = lockBefore(list.file.get(), LOCK_SH, lockDeadline());
+    std::optional<QByteArray> bytes;
+    if (failed || !(bytes = readAll(list.file.get()))) {
+        logged("Loading the list", failed ? failed : Failure{"reading the list", errno});
         return {WordListRead::Unreadable, {}};
-    // A read that fails part-way keeps what arrived before it.
-    return {WordListRead::Read, parseWordList(file.readAll())};
+    }
+    return {WordListRead::Read, parseWordList(std::move(*bytes))};
 }
 
 bool writeDefaultWordList(const QString& path) {

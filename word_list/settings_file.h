@@ -26,7 +26,8 @@ struct WordListRead {
     WordList list;
 };
 
-// Only an ordinary file is read: a folder, a pipe or a device of that name counts as unreadable.
+// Only an ordinary file is read, opened once as openList allows, never while another copy writes
+// it: a folder, a pipe, another user's link or a lock held past the wait count as unreadable.
 WordListRead readWordList(const QString& path);
 
 // The first run's file, whole or not at all. False when it could not be written.
