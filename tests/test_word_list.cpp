@@ -7,6 +7,7 @@
 #include "word_list/file_replace.h"
 #include "word_list/frm_saving.h"
 #include "word_list/frm_words.h"
+#include "word_list/settings_file.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -27,6 +28,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <stop_token>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -80,14 +82,51 @@ int noUnnamedFiles(int folder, const char* name, int flags, mode_t mode) {
     return ::openat(folder, name, flags, mode);
 }
 
+// Another copy of the game makes its Settings in the folder, in the moment before this one does.
+void anotherCopyWrites(int folder) {
+    const int theirs = ::openat(folder, "Settings", O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+    if (::write(theirs, "Theirs\r\n", 8) != 8 || ::close(theirs) != 0)
+        qFatal("the other copy of the game could not write its file");
+}
+
+// What gibbetry.save says while this lives, turned on as a player turns it on.
+struct SaveLog {
+    inline static QStringList lines;
+    QtMessageHandler tests;
+    SaveLog() {
+        lines.clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("gibbetry.save=true"));
+        tests = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& said) { lines << said; });
+    }
+    ~SaveLog() {
+        qInstallMessageHandler(tests);
+        QLoggingCategory::setFilterRules({});
+    }
+};
+
 // A file system that cannot rename without replacing (FAT through some drivers).
 int renameOnlyReplacing(int folder, const char* from, const char* to, unsigned flags) {
     return flags ? (errno = EINVAL, -1) : ::renameat(folder, from, folder, to);
 }
 
-// What a start meets in the program's folder, on the disk or from another copy of the game;
-// a reason to skip where the row needs a player's lack of power.
-using Start = const char* (*)(GameRun&);
+// A program that holds the list's lock and, every 1.9 s, puts a new list, locked, in its place.
+void newLockedListEvery1900ms(const std::stop_token& stop, const QByteArray& list, int held) {
+    for (int tick = 1; !stop.stop_requested(); ++tick) {
+        QThread::msleep(10);
+        if (tick % 190 != 0)
+            continue;
+        const int next = ::open(list + ".next", O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0640);
+        if (::write(next, "Theirs\r\n", 8) != 8 || ::flock(next, LOCK_EX) != 0 ||
+            ::rename(list + ".next", list) != 0)
+            qFatal("the lock holder could not put its list in place");
+        ::close(std::exchange(held, next));
+    }
+    ::close(held);
+}
+
+// What a start meets in the program's folder, on the disk or from another copy of the game.
+using Start = void (*)(GameRun&);
 
 constexpr auto kListMode =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
@@ -101,6 +140,8 @@ struct Scene {
     std::optional<FileSizeLimit> fullDisk;
     const char* skip = nullptr;
     int lockHolder = -1; // another program that opened the list to read it, and locked it
+    std::optional<SaveLog> log{};
+    std::jthread swapper{}; // another program putting new lists in the list's place
     ~Scene() { ::close(lockHolder); }
 
     void fillPastTheLimit() { // part of the list fits
@@ -128,8 +169,12 @@ QByteArray shapeOf(const QString& path) {
     const QByteArray file = QFile::encodeName(path);
     struct stat info {};
     ::stat(file, &info);
+    int flags = 0; // those a player may set: no dump, no atime updates
+    if (const Descriptor opened{::open(file, O_RDONLY | O_CLOEXEC)}; opened.fd >= 0)
+        ::ioctl(opened.fd, FS_IOC_GETFLAGS, &flags);
     QByteArray shape = QByteArray::number(info.st_mode, 8) + ' ' + QByteArray::number(info.st_uid) +
-                       ':' + QByteArray::number(info.st_gid);
+                       ':' + QByteArray::number(info.st_gid) + ' ' +
+                       QByteArray::number(flags & (FS_NODUMP_FL | FS_NOATIME_FL));
     char names[1024], value[1024];
     QByteArrayList sorted = QByteArray(names, qMax(::listxattr(file, names, 1024), 0L)).split(0);
     std::sort(sorted.begin(), sorted.end());
@@ -217,111 +262,83 @@ private slots:
         QTest::addColumn<Start>("setUp");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QByteArray>("after"); // Settings once the game is up
+        QTest::addColumn<QString>("logged");   // what gibbetry.save said first, if anything
         const QByteArray defaults = defaultSettingsBytes();
-        const auto row = [](const char* name, Start setUp, int rows, const QByteArray& after) {
-            QTest::newRow(name) << setUp << rows << after;
+        const auto row = [](const char* name, int rows, const QByteArray& after, const char* logged,
+                            Start setUp) {
+            QTest::newRow(name) << setUp << rows << after << QString(logged);
         };
-        row(
-            "a first run writes the defaults", [](GameRun&) -> const char* { return nullptr; }, 0,
-            defaults);
-        row(
-            "the next start reads them",
-            [](GameRun& run) -> const char* {
-                run.writeSettings(defaultSettingsBytes());
-                QFile::setPermissions(run.file("Settings"), QFile::ReadOwner);
-                return nullptr;
-            },
-            35, defaults);
-        row(
-            "a folder named Settings",
-            [](GameRun& run) -> const char* {
-                QDir(run.folder.path()).mkdir(QStringLiteral("Settings"));
-                return nullptr;
-            },
-            0, "(folder)");
-        row(
-            "a pipe does not hang the start",
-            [](GameRun& run) -> const char* {
-                ::mkfifo(QFile::encodeName(run.file("Settings")).constData(), 0600);
-                return nullptr;
-            },
-            0, "(pipe)");
-        row(
-            "a dangling link is not missing",
-            [](GameRun& run) -> const char* {
+        const char* notAFile = "Loading the list: opening the list: not an ordinary file";
+        const char* taken = "First start: no list made: giving the new list its name failed: "
+                            "File exists (errno 17)";
+        row("a first run writes the defaults", 0, defaults, "", [](GameRun&) {});
+        row("the next start reads them", 35, defaults, "", [](GameRun& run) {
+            run.writeSettings(defaultSettingsBytes());
+            QFile::setPermissions(run.file("Settings"), QFile::ReadOwner);
+        });
+        row("a folder named Settings", 0, "(folder)", notAFile,
+            [](GameRun& run) { QDir(run.folder.path()).mkdir(QStringLiteral("Settings")); });
+        row("a pipe does not hang the start", 0, "(pipe)", notAFile, [](GameRun& run) {
+            ::mkfifo(QFile::encodeName(run.file("Settings")).constData(), 0600);
+        });
+        row("a dangling link is not missing", 0, "(none)",
+            "Loading the list: opening the list failed: No such file or directory (errno 2)",
+            [](GameRun& run) {
                 QFile::link(run.file(QStringLiteral("elsewhere")), run.file("Settings"));
-                return nullptr;
-            },
-            0, "(none)");
-        row(
-            "no read permission",
-            [](GameRun& run) -> const char* {
+            });
+        row("no read permission", 0, "Mine\r\nAll mine\r\n",
+            "Loading the list: opening the list failed: Permission denied (errno 13)",
+            [](GameRun& run) {
                 run.writeSettings("Mine\r\nAll mine\r\n");
                 QFile::setPermissions(run.file("Settings"), {});
-                return overridesFilePermissions() ? "runs as root, which reads past permissions"
-                                                  : nullptr;
-            },
-            0, "Mine\r\nAll mine\r\n");
-        row(
-            "a first run on a full disk",
-            [](GameRun&) -> const char* {
-                limitSaveWrites(100);
-                return nullptr;
-            },
-            0, "(none)");
-        row(
-            "a first run without folder sync",
-            [](GameRun&) -> const char* {
-                saveCalls().folderSync = failing<EINVAL>;
-                return nullptr;
-            },
-            0, defaults);
-        row(
-            "a first run meets another copy's file",
-            [](GameRun&) -> const char* {
+            });
+        row("a first run on a full disk", 0, "(none)",
+            "First start: no list made: writing the new list failed: File too large (errno 27)",
+            [](GameRun&) { limitSaveWrites(100); });
+        row("a first run without folder sync", 0, defaults, "",
+            [](GameRun&) { saveCalls().folderSync = failing<EINVAL>; });
+        row("a first run meets another copy's file", 0, "Theirs\r\n", taken, [](GameRun&) {
+            saveCalls().makeFile = [](int folder, const char* name, int flags, mode_t mode) {
+                anotherCopyWrites(folder);
+                return ::openat(folder, name, flags, mode);
+            };
+        });
+        row("a first run with neither meets another copy's file", 0, "Theirs\r\n", taken,
+            [](GameRun&) {
                 saveCalls().makeFile = [](int folder, const char* name, int flags, mode_t mode) {
-                    const int theirs =
-                        ::openat(folder, "Settings", O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
-                    if (::write(theirs, "Theirs\r\n", 8) != 8 || ::close(theirs) != 0)
-                        qFatal("the other copy of the game could not write its file");
-                    return ::openat(folder, name, flags, mode);
+                    anotherCopyWrites(folder);
+                    return noUnnamedFiles(folder, name, flags, mode);
                 };
-                return nullptr;
-            },
-            0, "Theirs\r\n");
-        row(
-            "a first run without unnamed files or hard links (exFAT)",
-            [](GameRun&) -> const char* {
-                saveCalls().makeFile = noUnnamedFiles;
-                saveCalls().link = failing<EPERM>;
-                return nullptr;
-            },
-            0, defaults);
-        row(
-            "a first run where a rename cannot refuse to replace",
-            [](GameRun&) -> const char* {
-                saveCalls().makeFile = noUnnamedFiles;
-                saveCalls().rename = renameOnlyReplacing;
-                return nullptr;
-            },
-            0, defaults);
-        row(
-            "a first run with neither (exFAT through FUSE)",
-            [](GameRun&) -> const char* {
-                saveCalls().makeFile = noUnnamedFiles;
                 saveCalls().rename = renameOnlyReplacing;
                 saveCalls().link = failing<EPERM>;
-                return nullptr;
-            },
-            0, defaults);
+            });
+        row("a first run without unnamed files or hard links (exFAT)", 0, defaults, "",
+            [](GameRun&) {
+                saveCalls().makeFile = noUnnamedFiles;
+                saveCalls().link = failing<EPERM>;
+            });
+        row("a first run where a rename cannot refuse to replace", 0, defaults, "", [](GameRun&) {
+            saveCalls().makeFile = noUnnamedFiles;
+            saveCalls().rename = renameOnlyReplacing;
+        });
+        row("a first run with neither (exFAT through FUSE)", 0, defaults, "", [](GameRun&) {
+            saveCalls().makeFile = noUnnamedFiles;
+            saveCalls().rename = renameOnlyReplacing;
+            saveCalls().link = failing<EPERM>;
+        });
     }
     void aStartLoadsTheListOrLeavesTheFolderAlone() {
         QFETCH(Start, setUp);
         QFETCH(int, rows);
         QFETCH(QByteArray, after);
-        if (const char* skip = setUp(*run_))
-            QSKIP(skip);
+        QFETCH(QString, logged);
+        if (QTest::currentDataTag() == QLatin1String("no read permission") &&
+            overridesFilePermissions())
+            QSKIP("runs as root, which reads past permissions");
+        setUp(*run_);
+        const SaveLog log;
         run_->start();
+        QCOMPARE(log.lines.value(0), logged);
         QFile::setPermissions(run_->file("Settings"), QFile::ReadOwner | QFile::WriteOwner);
 
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Gibbetry"));
@@ -342,10 +359,11 @@ private slots:
         QCOMPARE(settingsAsFound(*run_), after);
     }
 
-    // Where a player may not write beside the program (a package installed for everyone, a
-    // read-only image), the list is the player's own, in the XDG data folder.
+    // Where the list beside the program is not the player's to write (a package installed for
+    // everyone, another user's folder, link or list), the player has their own in the XDG data
+    // folder. Rows naming another user need root to stage them; the others need a player.
     void eachPlayerKeepsAListTheyMaySave_data() {
-        QTest::addColumn<QString>("program"); // its folder: open, or locked, and the list there
+        QTest::addColumn<QString>("program"); // its folder: open, locked, shared, and the list
         QTest::addColumn<QString>("data");    // XDG_DATA_HOME, or no home
         QTest::addColumn<QString>("list");    // the one the game starts on and saves, if any
         const QString open = "open", locked = "locked", none, beside = "program/Settings",
@@ -357,12 +375,20 @@ private slots:
         QTest::newRow("a read-only list: copied, shown at once")
             << "locked, 0400 list" << none << own;
         QTest::newRow("a folder anyone may write, with a list not the player's")
-            << "open, another's list" << none << own;
+            << "shared, a link to root's list" << none << own;
+        QTest::newRow("another user's link to the player's file, in the player's shared folder")
+            << "shared, another user's link" << none << own;
+        QTest::newRow("another user's group-writable list: the player's own copy")
+            << "shared, another user's list" << none << own;
+        QTest::newRow("root in a user's folder, with that user's link")
+            << "another user's folder and link" << none << own;
         QTest::newRow("a data folder the player may write but not read")
             << locked << "0300"
             << "home/xdg/gibbetry/Settings";
         QTest::newRow("a data folder without folder sync") << locked << "no folder sync" << own;
         QTest::newRow("an absolute XDG_DATA_HOME") << locked << "xdg"
+                                                   << "home/xdg/gibbetry/Settings";
+        QTest::newRow("XDG_DATA_HOME ending in /") << locked << "xdg/"
                                                    << "home/xdg/gibbetry/Settings";
         QTest::newRow("a relative XDG_DATA_HOME is ignored") << locked << "rel" << own;
         QTest::newRow("no home: nowhere to save") << locked << "no home" << none;
@@ -371,11 +397,16 @@ private slots:
         QFETCH(QString, program);
         QFETCH(QString, data);
         QFETCH(QString, list);
-        if (program != "open" && overridesFilePermissions())
+        const bool anotherUser = program.contains("another user");
+        if (anotherUser && !overridesFilePermissions())
+            QSKIP("a player cannot give a file or a link to another user");
+        if (!anotherUser && program != "open" && overridesFilePermissions())
             QSKIP("runs as root, which may write in any folder");
         const QString home = run_->home.path();
         const QByteArray six = GameRun::linesOf(kSix),
-                         folder = QFile::encodeName(run_->folder.path());
+                         folder = QFile::encodeName(run_->folder.path()),
+                         settings = folder + "/Settings",
+                         notes = QFile::encodeName(home + "/notes");
         const auto real = [&](QString place) {
             return place.replace("program", run_->folder.path()).replace("home", home);
         };
@@ -383,18 +414,34 @@ private slots:
             QFile file(real(place));
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
         };
+        QFile privateNotes(QString::fromUtf8(notes)); // the player's own, in a home of their own
+        QVERIFY(privateNotes.open(QIODevice::WriteOnly) && privateNotes.write("Private\r\n") == 9);
+        privateNotes.close();
+        ::chmod(notes, 0600);
         QByteArray first = program.endsWith("list") ? six : defaultSettingsBytes();
-        if (program.endsWith("another's list")) { // a file of root's, behind a link of the player's
+        if (program.endsWith("root's list")) { // a file of root's, behind a link of the player's
             QFile::link(QStringLiteral("/etc/debian_version"), run_->file("Settings"));
             first = bytesAt("/etc/debian_version");
+        } else if (program.endsWith("link")) {
+            QVERIFY(::symlink(notes, settings) == 0 && ::lchown(settings, 1234, 1234) == 0);
         } else if (program.endsWith("list")) {
             run_->writeWords(kSix);
-            ::chmod(folder + "/Settings", program.contains("0600") ? 0600 : 0400);
+            ::chmod(settings, program.contains("0600")   ? 0600
+                              : program.contains("0400") ? 0400
+                                                         : 0664);
+            QVERIFY(!anotherUser || ::chown(settings, 1234, 1234) == 0);
         }
         const QByteArray administrators = bytesAt("program/Settings");
-        ::chmod(folder, program.startsWith("open") ? 0700 : 0500);
-        if (data == "xdg" || data == "rel" || data == "0300")
-            qputenv("XDG_DATA_HOME", data == "rel" ? "rel" : QFile::encodeName(home + "/xdg"));
+        ::chmod(folder, program.startsWith("open")     ? 0700
+                        : program.startsWith("shared") ? 0777
+                                                       : 0500);
+        if (program.startsWith("another user's folder"))
+            QVERIFY(::chown(folder, 1234, 1234) == 0 && ::chmod(folder, 0755) == 0);
+        if (data.startsWith("xdg") || data == "rel" || data == "0300")
+            qputenv("XDG_DATA_HOME",
+                    data == "rel"
+                        ? "rel"
+                        : QFile::encodeName(home + "/" + (data == "0300" ? "xdg" : data)));
         if (data == "0300")
             ::mkdir(QFile::encodeName(home + "/xdg"), 0300);
         if (data == "no folder sync")
@@ -406,8 +453,9 @@ private slots:
         ::chmod(QFile::encodeName(home + "/xdg"), 0700);       // where there is one, to look inside
         const bool defaults = first == defaultSettingsBytes(); // shown from the next start only
         QCOMPARE(run_->window->lstWords().count(), defaults ? 0 : first.count('\n'));
-        QStringList files,
-            expected = QStringList{list, program.endsWith("list") ? "program/Settings" : ""};
+        QStringList files, expected = QStringList{list, "home/notes"};
+        if (program.endsWith("list") || program.endsWith("link"))
+            expected.append("program/Settings");
         for (const QString& root : {QStringLiteral("program"), QStringLiteral("home")})
             for (QDirIterator it(real(root), QDir::Files | QDir::Hidden,
                                  QDirIterator::Subdirectories);
@@ -435,7 +483,8 @@ private slots:
                                                                     QRegularExpression("\r?\n"),
                                                                     Qt::SkipEmptyParts)) +
                                         "Extra\r\n");
-        if (program.endsWith("list") && list != "program/Settings")
+        QCOMPARE(bytesAt("home/notes"), "Private\r\n"); // never reached through another's link
+        if (list != "program/Settings")
             QCOMPARE(bytesAt("program/Settings"), administrators); // and the list there stays
     }
 
@@ -540,6 +589,7 @@ private slots:
         QTest::newRow("a folder whose default ACL the list does not have") << "default ACL";
         QTest::newRow("a list whose own name is 255 bytes long") << "long name";
         QTest::newRow("an append-only folder: in place") << "append-only";
+        QTest::newRow("a list kept from backups (nodump) and atime updates") << "flags";
     }
     void aSaveThroughALinkKeepsTheFileAsThePlayerMadeIt() {
         QFETCH(QString, made);
@@ -563,7 +613,13 @@ private slots:
         if (made == "default ACL" &&
             ::setxattr(folder, "system.posix_acl_default", acl, size_t(acl.size()), 0) != 0)
             QSKIP("this file system keeps no ACLs");
-        const Descriptor synced(::open(folder, O_RDONLY | O_DIRECTORY));
+        const Descriptor synced(::open(folder, O_RDONLY | O_DIRECTORY)),
+            listed(::open(file, O_RDONLY));
+        int listFlags = 0;
+        ::ioctl(listed.fd, FS_IOC_GETFLAGS, &listFlags);
+        listFlags |= FS_NODUMP_FL | FS_NOATIME_FL;
+        if (made == "flags" && ::ioctl(listed.fd, FS_IOC_SETFLAGS, &listFlags) != 0)
+            QSKIP("this file system keeps no file flags");
         int flags = 0, appendOnly = 0; // the file system's own flags kept
         ::ioctl(synced.fd, FS_IOC_GETFLAGS, &flags);
         appendOnly = flags | FS_APPEND_FL;
@@ -619,6 +675,64 @@ private slots:
         QCOMPARE(run_->readSettings(), QByteArray("Theirs\r\n"));
     }
 
+    // A copy of the game that loads the list while another writes it in place waits for the
+    // whole list: it never deals from a list half old and half new.
+    void aLoadNeverTakesAListHalfWrittenInPlace() {
+        static std::function<void()> halfWay;
+        static std::atomic<int> writes;
+        writes = 0;
+        frmWords& editor = editorOn(GameRun::linesOf(kSix));
+        run_->desktop.typed = {"Extra"};
+        editor.cmdAdd->click();
+        run_->writeSettings(defaultSettingsBytes()); // what the editor's list is written over
+        saveCalls().rename = failing<EBUSY>;         // a bind-mounted list: written in place
+        WordListRead loaded;
+        std::thread other;
+        halfWay = [&] {
+            other = std::thread([&] { loaded = readWordList(run_->file("Settings")); });
+            QThread::msleep(300);
+        };
+        saveCalls().write = [](int fd, const void* bytes, size_t size, off_t at) {
+            const int call = ++writes; // the new file, then the list itself in two halves
+            if (call == 3)
+                halfWay();
+            return ::pwrite(fd, bytes, call == 2 ? size / 2 : size, at);
+        };
+        editor.cmdSave->click();
+        other.join();
+        QCOMPARE(run_->desktop.texts, QStringList{"Save Successful"});
+        QCOMPARE(loaded.list.bytes, GameRun::linesOf(kSix + QStringList{"Extra"}));
+    }
+
+    // Another user swapping a pipe in for the list never holds up a start.
+    void aLoadNeverWaitsOnAPipeSwappedIn() {
+        const QByteArray list = QFile::encodeName(run_->file("Settings")), pipe = list + ".pipe";
+        run_->writeSettings(defaultSettingsBytes());
+        const auto swap = [&] { ::renameat2(AT_FDCWD, list, AT_FDCWD, pipe, RENAME_EXCHANGE); };
+        if (::mkfifo(pipe, 0600) != 0 ||
+            ::renameat2(AT_FDCWD, list, AT_FDCWD, pipe, RENAME_EXCHANGE) != 0)
+            QSKIP("this file system cannot swap two names at once");
+        std::atomic<bool> loading = true;
+        std::thread swapper([&] {
+            while (loading)
+                swap();
+        });
+        std::thread loads([&] {
+            for (int start = 0; start < 3000; ++start)
+                readWordList(QFile::decodeName(list));
+            loading = false;
+        });
+        QElapsedTimer waited;
+        for (waited.start(); loading && waited.elapsed() < 20000;)
+            QThread::msleep(20);
+        const bool stuck = loading.exchange(false);
+        swapper.join();
+        for (const QByteArray& name : {list, pipe}) // a load stuck on the pipe is let go
+            ::close(::open(name, O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        loads.join();
+        QVERIFY2(!stuck, "a load waited on a pipe");
+    }
+
     void aSaveWritesEveryRowOrLeavesTheOldFileAsItWas_data() {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<SetUp>("setUp"); // what the save meets, or what happens on Retry
@@ -669,6 +783,20 @@ private slots:
                    };
                })
             << defaults + extra << QStringList{"Save Unsuccessful", "Save Successful"};
+        QTest::newRow("a lock holder puts a new list in its place every 1.9 s: answered in time")
+            << defaults << SetUp([](Scene& s) {
+                   const QByteArray list = QFile::encodeName(s.settings);
+                   const int held = ::open(list, O_RDONLY | O_CLOEXEC);
+                   ::flock(held, LOCK_EX);
+                   s.swapper = std::jthread(newLockedListEvery1900ms, list, held);
+                   static QElapsedTimer waited;
+                   waited.start();
+                   s.run.desktop.whileShown = [&s](const QString&) {
+                       QVERIFY2(waited.elapsed() < 3000, "the save waited past one bound");
+                       s.swapper = {};
+                   };
+               })
+            << defaults + extra << QStringList{"Save Unsuccessful", "Save Successful"};
         row("no locks on this file system (NFS without its lock daemon)", defaults + extra, true,
             [](Scene&) { saveCalls().lock = failing<ENOLCK>; });
         row("another copy puts a new list in its place each time", "Theirs\r\n", false,
@@ -687,18 +815,11 @@ private slots:
         row("the disk is full: writes fail, the file could grow", defaults, false,
             [](Scene&) { saveCalls().write = failing<ENOSPC>; });
         row("gibbetry.save turned on names the step that failed", defaults, false, [](Scene& s) {
-            static QStringList logged;
-            static QtMessageHandler tests;
-            logged.clear();
             saveCalls().write = failing<ENOSPC>;
-            QLoggingCategory::setFilterRules(QStringLiteral("gibbetry.save=true"));
-            tests = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&,
-                                              const QString& message) { logged << message; });
+            s.log.emplace();
             s.run.desktop.whileShown = [](const QString&) {
-                qInstallMessageHandler(tests);
-                QLoggingCategory::setFilterRules({});
-                QCOMPARE(logged.value(0), "Save Unsuccessful: writing the new file failed: No "
-                                          "space left on device (errno 28)");
+                QCOMPARE(SaveLog::lines.value(0), "Save Unsuccessful: writing the new file failed: "
+                                                  "No space left on device (errno 28)");
             };
         });
         row("file missing: not created", "(none)", false,

@@ -55,7 +55,7 @@ bool frmSaving::writeWords() {
 
     // A list with no words would leave nothing to deal: it never takes the file's place.
     if (words_.count() == 0)
-        return false;
+        return logged("Save Unsuccessful", {"the list has no words, and would leave none to deal"});
 
     QByteArray lines;
     qint16 row = 1;
@@ -63,10 +63,10 @@ bool frmSaving::writeWords() {
     while (row != words_.count() + 1) {
         const std::optional<QByteArray> line = fileLine(words_.text(row));
         if (!line)
-            return false;
+            return logged("Save Unsuccessful", {"a word the file's code page cannot hold"});
         lines += *line;
-        if (row == std::numeric_limits<qint16>::max())
-            return false; // the row counter cannot go past 32767
+        if (row == std::numeric_limits<qint16>::max()) // the row counter cannot go past 32767
+            return logged("Save Unsuccessful", {"the list has more than 32,766 words"});
         ++row;
         // The bar is never seen, and moving it once a row cost more than the writing itself.
         if (++written % kProgressStep == 0)
