@@ -8,7 +8,7 @@ import time
 import wave
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from real_game import ASSETS, Game, wait_for, walk  # noqa: E402
+from real_game import ASSETS, Atspi, Game, wait_for, walk  # noqa: E402
 
 ENDS = {"win.wav": ("WAX", "You Have Won The Game."),
         "lose.wav": ("BCDEFGHIJKLM", "You Have Lost The Game")}
@@ -19,8 +19,8 @@ def ok_to_reset(game, sound):
     letters, message = ENDS[sound]
     game.press("New Game", *letters)
     wait_for(f"the message {message!r}", lambda: game.message() == message)
-    ok = next(n for n in walk(game.message_box()) if n.get_role_name() == "push button")
-    first_slot = next(n for n in walk(game.board) if n.get_role_name() == "label" and n.get_name() == "W"
+    ok = next(n for n in walk(game.message_box()) if n.get_role() == Atspi.Role.PUSH_BUTTON)
+    first_slot = next(n for n in walk(game.board) if n.get_role() == Atspi.Role.LABEL and n.get_name() == "W"
                       or n.get_name() == "hidden letter")
     pressed = time.monotonic()
     ok.do_action(0)

@@ -85,9 +85,13 @@ QLabel* makeNotice(QWidget* parent) {
 
 void announce(QLabel* notice, const QString& text) {
     notice->setAccessibleName(text);
-    // Qt 6.4 has no announcement event: a notification that shows anew is spoken at once.
-    QAccessibleEvent shown(notice, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent said(notice, text);
+    said.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive); // the answer comes first
+#else
+    QAccessibleEvent said(notice, kAnnouncementEvent);
+#endif
+    QAccessible::updateAccessibility(&said);
 }
 
 QString counted(int count, const char* one, const char* many) {

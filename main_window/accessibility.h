@@ -20,6 +20,13 @@ void hideFromReaders(QWidget* widget);
 // it is given something to say.
 QLabel* makeNotice(QWidget* parent);
 void announce(QLabel* notice, const QString& text);
+// The event that carries it: Qt's announcement where the Qt the game was built with has one
+// (6.8 on); before, a notification shown anew, which screen readers speak at once.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+inline constexpr QAccessible::Event kAnnouncementEvent = QAccessible::Announcement;
+#else
+inline constexpr QAccessible::Event kAnnouncementEvent = QAccessible::ObjectShow;
+#endif
 
 // "1 letter", "8 letters": a count as a screen reader should say it.
 QString counted(int count, const char* one, const char* many);

@@ -97,7 +97,7 @@ void frmMain::buildBoard() {
     // palette's light text would draw it across the word instead.
     const QColor text = QApplication::palette().color(QPalette::WindowText);
     QPalette linePalette = Line1->palette();
-    linePalette.setColor(QPalette::Window, text.lightness() < 128 ? text : QColor(Qt::black));
+    linePalette.setColor(QPalette::Window, desktopIsDark() ? QColor(Qt::black) : text);
     Line1->setPalette(linePalette);
     Line1->setAutoFillBackground(true);
     Line1->lower(); // it runs through the slots' band and must not cross their letters

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPainter>
+#include <QStyleHints>
 #include <QStyleOption>
 #include <cmath>
 
@@ -88,4 +89,13 @@ void FocusRingStyle::drawControl(ControlElement element, const QStyleOption* opt
 void useFocusRings() {
     if (!qobject_cast<FocusRingStyle*>(QApplication::style()))
         QApplication::setStyle(new FocusRingStyle(QApplication::style()->name()));
+}
+
+bool desktopIsDark() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    if (const Qt::ColorScheme scheme = QGuiApplication::styleHints()->colorScheme();
+        scheme != Qt::ColorScheme::Unknown)
+        return scheme == Qt::ColorScheme::Dark;
+#endif
+    return QApplication::palette().color(QPalette::WindowText).lightness() >= 128;
 }

@@ -15,6 +15,10 @@ QColor focusRingColour(const QColor& face, const QColor& behind, const QColor& h
 // unavailable, yet at least 3:1 against the face, light palette or dark.
 QColor usedCaptionColour(const QColor& face, const QColor& text);
 
+// Whether the desktop's colours are of the dark kind: as the desktop says where the Qt the game
+// was built with asks it (6.5 on), otherwise, and where it cannot tell, from the text colour.
+bool desktopIsDark();
+
 // Every button that has the focus shows a ring two pixels wide in focusRingColour(), on top of
 // what the style draws, so that the focus is plain in any palette.
 class FocusRingStyle final : public QProxyStyle {

@@ -2,6 +2,7 @@
 // dealing, guessing, the drawing growing miss by miss, how a game ends, and how the program ends.
 
 #include "fixture.h"
+#include "main_window/accessibility.h"
 #include "main_window/letter_slot.h"
 #include "main_window/list_view.h"
 #include "word_list/frm_words.h"
@@ -248,7 +249,7 @@ private slots:
                 if (name != std::exchange(focused, name))
                     heard << "focus " + name;
             }
-            if (event->type() == QAccessible::ObjectShow && object &&
+            if (event->type() == kAnnouncementEvent && object &&
                 object->role() == QAccessible::Notification)
                 heard << object->text(QAccessible::Name);
         });

@@ -66,7 +66,7 @@ class Game:
         self.process = subprocess.Popen([os.path.join(self.folder, "gibbetry")], env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.app = wait_for("the game on the accessibility bus", self._find_app, 30)
-        self.board = wait_for("the board", lambda: self.window("Gibbetry", "frame"), 30)
+        self.board = wait_for("the board", lambda: self.window("Gibbetry", Atspi.Role.FRAME), 30)
 
     def _find_app(self):
         # Nothing here runs a main loop to hear the bus's news: every look asks afresh.
@@ -95,21 +95,21 @@ class Game:
         self.app.clear_cache()
         windows = map(self.app.get_child_at_index, range(self.app.get_child_count()))
         return next((w for w in windows if w is not None and w.get_name() == title
-                     and role in (None, w.get_role_name()) and test(w)), None)
+                     and role in (None, w.get_role()) and test(w)), None)
 
     def message_box(self):
         """The message box that is up: a window captioned Gibbetry, not the board, with text."""
-        return self.window("Gibbetry", test=lambda w: w.get_role_name() != "frame" and self.texts(w))
+        return self.window("Gibbetry", test=lambda w: w.get_role() != Atspi.Role.FRAME and self.texts(w))
 
     @staticmethod
     def texts(window):
-        return [n.get_name() for n in walk(window) if n.get_role_name() == "label" and n.get_name()]
+        return [n.get_name() for n in walk(window) if n.get_role() == Atspi.Role.LABEL and n.get_name()]
 
     def message(self):
         return (self.texts(self.message_box()) or [None])[-1] if self.message_box() else None
 
     def slots(self):
-        labels = [n for n in walk(self.board) if n.get_role_name() == "label"
+        labels = [n for n in walk(self.board) if n.get_role() == Atspi.Role.LABEL
                   and n.get_extents(Atspi.CoordType.WINDOW).height > 30]
         return [n.get_name() for n in sorted(labels, key=lambda n: n.get_extents(Atspi.CoordType.WINDOW).x)]
 
@@ -119,7 +119,7 @@ class Game:
     def press(self, *names, within=None):
         for name in names:
             button = wait_for(f"button {name!r}", lambda: next(
-                (n for n in walk(within or self.board) if n.get_role_name() == "push button"
+                (n for n in walk(within or self.board) if n.get_role() == Atspi.Role.PUSH_BUTTON
                  and n.get_name() == name), None))
             Atspi.Action.do_action(button, 0)
             time.sleep(0.3)
