@@ -59,7 +59,7 @@ frmAbout::frmAbout(Shell& shell)
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , shell_(shell) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About Gibbetry"));
+    setWindowTitle(tr("About Gibbetry"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/icon.png")));
     setFixedSize(px(5505), px(3780));
     // The labels' widths are cut to a small Arial: "Have questions?  Need technical support? "
@@ -70,7 +70,7 @@ frmAbout::frmAbout(Shell& shell)
     colour(this, QPalette::Window, Qt::black);
     setAutoFillBackground(true);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setGeometry(twipsRect(2160, 2640, 1380, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -90,12 +90,12 @@ frmAbout::frmAbout(Shell& shell)
                               QColor(255, 255, 0), this);
     Label4->setToolTip(QStringLiteral("Brackwater"));
     Label4->setCursor(pointingHand());
-    Label1 = label<QLabel>(QStringLiteral("Have questions?  Need technical support? "),
+    Label1 = label<QLabel>(tr("Have questions?  Need technical support? "),
                            twipsRect(720, 1920, 3135, 255), Qt::white, this);
-    Label7 = label<LinkLabel>(QStringLiteral("Contact us"), twipsRect(3840, 1920, 1215, 255),
+    Label7 = label<LinkLabel>(tr("Contact us"), twipsRect(3840, 1920, 1215, 255),
                               QColor(0, 0, 255), this);
     Label7->setFont(boldFont(QStringLiteral("MS Sans Serif"), 9.75));
-    Label7->setToolTip(QStringLiteral("Email us!"));
+    Label7->setToolTip(tr("Email us!"));
     Label7->setCursor(pointingHand());
     for (QLabel* text : {static_cast<QLabel*>(Label5), Label2, Label3, static_cast<QLabel*>(Label4),
                          Label1, static_cast<QLabel*>(Label7)})
@@ -108,9 +108,9 @@ frmAbout::frmAbout(Shell& shell)
 
     // A screen reader reads the box's description as it opens, as a sighted player takes it all
     // in at a glance.
-    Label5->setAccessibleDescription(QStringLiteral("Contact us"));
+    Label5->setAccessibleDescription(tr("Contact us"));
     setAccessibleDescription(
-        QStringLiteral("%1. %2. Two links: %3 and %4.")
+        tr("%1. %2. Two links: %3 and %4.")
             .arg(Label2->text(), Label3->text(), Label4->text(), Label7->text()));
 
     connect(Label4, &LinkLabel::clicked, this, &frmAbout::Label4_Click);

@@ -21,7 +21,7 @@ void frmMain::describeDrawing(const QPushButton* judged) {
     const std::array<QLabel*, kPieces> pieces = figure();
     const auto shown = std::count_if(pieces.begin(), pieces.end(),
                                      [](const QLabel* piece) { return !piece->isHidden(); });
-    QString name = QStringLiteral("Gallows drawing, %1 of %2 pieces shown").arg(shown).arg(kPieces);
+    QString name = tr("Gallows drawing, %1 of %2 pieces shown").arg(shown).arg(kPieces);
     if (gameInProgress())
         name += QStringLiteral(", ") + missesLeft();
     Picture1->setAccessibleName(name);
@@ -37,11 +37,11 @@ QString frmMain::gameState(const QPushButton* judged) const {
             (inWord(letter->text()) ? found : missed).append(letter->text());
     }
     const auto listed = [](const QStringList& letters) {
-        return letters.isEmpty() ? QStringLiteral("none") : letters.join(QStringLiteral(", "));
+        return letters.isEmpty() ? tr("none") : letters.join(QStringLiteral(", "));
     };
     QString left = missesLeft();
     left[0] = left[0].toUpper();
-    return QStringLiteral("Word: %1. %2. Missed: %3. Found: %4.")
+    return tr("Word: %1. %2. Missed: %3. Found: %4.")
         .arg(spokenWord(), left, listed(missed), listed(found));
 }
 
@@ -50,13 +50,13 @@ QString frmMain::gameState(const QPushButton* judged) const {
 QString frmMain::guessReport(const QString& letter, int places) const {
     const QString result =
         places == 0
-            ? QStringLiteral("%1: no.").arg(letter)
-            : QStringLiteral("%1: yes, %2.").arg(letter, counted(places, "place", "places"));
-    return QStringLiteral("%1 %2. Word: %3.").arg(result, missesLeft(), spokenWord());
+            ? tr("%1: no.").arg(letter)
+            : tr("%1: yes, %2.").arg(letter, counted(places, "place", "places"));
+    return tr("%1 %2. Word: %3.").arg(result, missesLeft(), spokenWord());
 }
 
 void frmMain::announceStopped() {
-    announce(lblNotice, QStringLiteral("Game stopped."));
+    announce(lblNotice, tr("Game stopped."));
 }
 
 QString frmMain::spokenWord() const {
@@ -70,7 +70,7 @@ QString frmMain::spokenWord() const {
 QString frmMain::missesLeft() const {
     const int left = kPieces - MissCount;
     return left > 0 ? counted(left, "miss", "misses") + QStringLiteral(" left")
-                    : QStringLiteral("no misses left");
+                    : tr("no misses left");
 }
 
 bool frmMain::inWord(const QString& letter) const {

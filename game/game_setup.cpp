@@ -27,7 +27,7 @@ void frmMain::mnuStartGame_Click() {
         const qint64 rows = lstWords().count();
         if (rows == 0) {
             mnuStopGame_Click();
-            platform_.messageBox.show(QStringLiteral("The Words List Is Empty."), kStyleExclamation,
+            platform_.messageBox.show(tr("The Words List Is Empty."), kStyleExclamation,
                                       QStringLiteral("Gibbetry"));
             return;
         }
@@ -39,8 +39,8 @@ void frmMain::mnuStartGame_Click() {
             // Off New Game, so that the next key guesses rather than deals again.
             leaveNothingFocused();
             const QString dealt =
-                QStringLiteral("New game, %1.").arg(counted(int(word.size()), "letter", "letters"));
-            announce(lblNotice, droppingGame_ ? QStringLiteral("Game dropped. ") + dealt : dealt);
+                tr("New game, %1.").arg(counted(int(word.size()), "letter", "letters"));
+            announce(lblNotice, droppingGame_ ? tr("Game dropped. ") + dealt : dealt);
             if (QAccessible::isActive()) { // the cues load now, not on the first guess
                 platform_.sound.prepare(cueFile(true));
                 platform_.sound.prepare(cueFile(false));

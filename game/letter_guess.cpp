@@ -34,9 +34,9 @@ void frmMain::cmdLetter_Click(qint16 index) {
     cueGuess(places > 0);
     announce(lblNotice, guessReport(letter, places));
     if (won)
-        endGame(QStringLiteral("You Have Won The Game."), QStringLiteral("win.wav"));
+        endGame(tr("You Have Won The Game."), QStringLiteral("win.wav"));
     if (lost)
-        endGame(QStringLiteral("You Have Lost The Game"), QStringLiteral("lose.wav"));
+        endGame(tr("You Have Lost The Game"), QStringLiteral("lose.wav"));
     button->setEnabled(false);
     if (won || lost)
         Command1->setFocus(Qt::OtherFocusReason); // the next game is one key away

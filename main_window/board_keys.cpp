@@ -93,7 +93,7 @@ bool frmMain::pressNamed(QPushButton* letter, const QKeyEvent& key) {
     }
     if (!key.isAutoRepeat())
         announce(lblNotice,
-                 gameInProgress() ? QStringLiteral("Type a letter to guess.") : gameState());
+                 gameInProgress() ? tr("Type a letter to guess.") : gameState());
     return true;
 }
 
@@ -108,9 +108,9 @@ void frmMain::letterTyped(qint16 index) {
         named_ = letter;
     } else {
         announce(lblNotice,
-                 QStringLiteral("%1: already tried, %2.")
-                     .arg(letter->text(), inWord(letter->text()) ? QStringLiteral("a hit")
-                                                                 : QStringLiteral("a miss")));
+                 tr("%1: already tried, %2.")
+                     .arg(letter->text(), inWord(letter->text()) ? tr("a hit")
+                                                                 : tr("a miss")));
     }
 }
 

@@ -78,9 +78,9 @@ void frmMain::mnuEditWordsList_Click() {
     // or it all goes unheard.
     QStringList news;
     if (discardedEdits_)
-        news << QStringLiteral("Unsaved changes discarded.");
+        news << tr("Unsaved changes discarded.");
     if (playing && !gameInProgress())
-        news << QStringLiteral("Game stopped.");
+        news << tr("Game stopped.");
     if (!news.isEmpty())
         announce(lblNotice, news.join(u' '));
 }

@@ -76,14 +76,14 @@ void frmMain::buildBoard() {
     Image1 = image(client, QStringLiteral(":/assets/title.png"), twipsRect(5280, 840, 2355, 1020));
     Image1->setAccessibleName(QStringLiteral("Gibbetry"));
 
-    Command1 = new QPushButton(QStringLiteral("New Game"), client);
+    Command1 = new QPushButton(tr("New Game"), client);
     Command1->setGeometry(twipsRect(5760, 2760, 1215, 495));
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
 
     Frame4 = new QFrame(client);
     // A group, so that a screen reader's review moves on from the letters to the slots.
     setAccessibleRole(Frame4, QAccessible::Grouping);
-    Frame4->setAccessibleName(QStringLiteral("Letters"));
+    Frame4->setAccessibleName(tr("Letters"));
     Frame4->setGeometry(twipsRect(240, 3840, 7575, 1215));
     Frame4->setFrameStyle(QFrame::Box | QFrame::Sunken);
     paintBlack(Frame4);
@@ -158,18 +158,18 @@ void frmMain::buildLetterSlots() {
 }
 
 void frmMain::buildMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuStartGame = mnuFile->addAction(QStringLiteral("&New Game"));
-    mnuStopGame = mnuFile->addAction(QStringLiteral("S&top Game"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
+    mnuStartGame = mnuFile->addAction(tr("&New Game"));
+    mnuStopGame = mnuFile->addAction(tr("S&top Game"));
     mnuStopGame->setEnabled(false);
     mnuNothing1 = mnuFile->addSeparator();
-    mnuExit = mnuFile->addAction(QStringLiteral("&Quit Game"));
+    mnuExit = mnuFile->addAction(tr("&Quit Game"));
 
-    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
-    mnuEditWordsList = mnuOptions->addAction(QStringLiteral("Edit &Words List"));
+    mnuOptions = menuBar()->addMenu(tr("&Options"));
+    mnuEditWordsList = mnuOptions->addAction(tr("Edit &Words List"));
 
-    mnuav = menuBar()->addMenu(QStringLiteral("About"));
-    mnuabout = mnuav->addAction(QStringLiteral("About Gibbetry"));
+    mnuav = menuBar()->addMenu(tr("About"));
+    mnuabout = mnuav->addAction(tr("About Gibbetry"));
 
     connect(mnuStartGame, &QAction::triggered, this, &frmMain::mnuStartGame_Click);
     connect(mnuStopGame, &QAction::triggered, this, [this] {

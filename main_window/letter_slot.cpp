@@ -18,7 +18,7 @@ void LetterSlot::setCaption(const QString& caption) {
 
 QString LetterSlot::spoken(const QString& caption) {
     if (caption == QStringLiteral("& "))
-        return QStringLiteral("blank");
+        return tr("blank");
     if (caption == QStringLiteral("-"))
         return {};
     return shown(caption).text.trimmed();

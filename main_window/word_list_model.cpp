@@ -24,7 +24,7 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const {
 QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == 0 ? QStringLiteral("Word") : QStringLiteral("Length");
+    return section == 0 ? tr("Word") : tr("Length");
 }
 
 QString WordListModel::text(int position) const {

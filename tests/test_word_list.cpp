@@ -646,37 +646,6 @@ private slots:
                  QStringList{name});
     }
 
-    // Two copies of the game saving one list take turns: the second writes nothing until the
-    // first is done, and the list ends whole, as the second saved it.
-    void twoCopiesSavingOneListTakeTurns() {
-        static std::function<void()> whileWriting;
-        static std::atomic<bool> first, otherWrote;
-        first = true;
-        otherWrote = false;
-        frmWords& editor = editorOn(defaultSettingsBytes());
-        run_->desktop.typed = {"Extra"};
-        editor.cmdAdd->click();
-        std::thread other;
-        bool otherSaved = false, overlapped = true;
-        whileWriting = [&] {
-            other = std::thread([&, path = run_->file("Settings")] {
-                otherSaved = rewriteFile(path, "Theirs\r\n");
-            });
-            QThread::msleep(300);
-            overlapped = otherWrote;
-        };
-        saveCalls().write = [](int fd, const void* bytes, size_t size, off_t at) {
-            first.exchange(false) ? whileWriting() : void(otherWrote = true);
-            return ::pwrite(fd, bytes, size, at);
-        };
-        editor.cmdSave->click();
-        other.join();
-        QVERIFY(!overlapped);
-        QVERIFY(otherSaved);
-        QCOMPARE(run_->desktop.texts, QStringList{"Save Successful"});
-        QCOMPARE(run_->readSettings(), QByteArray("Theirs\r\n"));
-    }
-
     // A copy of the game that loads the list while another writes it in place waits for the
     // whole list: it never deals from a list half old and half new.
     void aLoadNeverTakesAListHalfWrittenInPlace() {
@@ -801,19 +770,6 @@ private slots:
             << defaults + extra << QStringList{"Save Unsuccessful", "Save Successful"};
         row("no locks on this file system (NFS without its lock daemon)", defaults + extra, true,
             [](Scene&) { saveCalls().lock = failing<ENOLCK>; });
-        row("another copy puts a new list in its place each time", "Theirs\r\n", false,
-            [](Scene& s) {
-                static QByteArray list;
-                list = QFile::encodeName(s.settings);
-                saveCalls().lock = [](int fd, int operation) {
-                    const int theirs =
-                        ::open(list + ".theirs", O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
-                    if (::write(theirs, "Theirs\r\n", 8) != 8 || ::close(theirs) != 0 ||
-                        ::rename(list + ".theirs", list) != 0)
-                        qFatal("the other copy of the game could not put its list in place");
-                    return ::flock(fd, operation);
-                };
-            });
         row("the disk is full: writes fail, the file could grow", defaults, false,
             [](Scene&) { saveCalls().write = failing<ENOSPC>; });
         row("gibbetry.save turned on names the step that failed", defaults, false, [](Scene& s) {

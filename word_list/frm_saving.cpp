@@ -21,7 +21,7 @@ frmSaving::frmSaving(const ListView& words, Platform& platform, QWidget* owner)
     , words_(words)
     , platform_(platform) {
     setFixedSize(px(4680), px(825));
-    Label1 = new QLabel(QStringLiteral("Saving Words List ..."), this);
+    Label1 = new QLabel(tr("Saving Words List ..."), this);
     Label1->setGeometry(twipsRect(113, 105, 1695, 255));
     p1 = new QProgressBar(this);
     p1->setGeometry(twipsRect(113, 465, 4455, 255));
@@ -35,12 +35,12 @@ void frmSaving::Form_Load() {
 void frmSaving::SaveValues() {
     for (;;) {
         if (writeWords()) {
-            platform_.messageBox.show(QStringLiteral("Save Successful"), kStyleExclamation,
+            platform_.messageBox.show(tr("Save Successful"), kStyleExclamation,
                                       QStringLiteral("Gibbetry"));
             break;
         }
         const int answer =
-            platform_.messageBox.show(QStringLiteral("Save Unsuccessful"),
+            platform_.messageBox.show(tr("Save Unsuccessful"),
                                       kStyleExclamationRetryCancel, QStringLiteral("Gibbetry"));
         if (answer != kAnswerRetry)
             break;

@@ -33,16 +33,16 @@ frmWords::frmWords(frmMain& owner, Platform& platform)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , owner_(owner)
     , platform_(platform) {
-    setWindowTitle(QStringLiteral("Edit Words List"));
+    setWindowTitle(tr("Edit Words List"));
     setFixedSize(px(9375), px(6120));
 
     lstWords = new ListView(this);
     lstWords->setGeometry(twipsRect(120, 113, 9135, 5415));
-    lstWords->setAccessibleName(QStringLiteral("Words"));
-    cmdAdd = button(QStringLiteral("Add"), twipsRect(2160, 5633, 1095, 375), this);
-    cmdRemove = button(QStringLiteral("Remove"), twipsRect(3480, 5633, 1095, 375), this);
-    cmdSave = button(QStringLiteral("Save"), twipsRect(4800, 5633, 1095, 375), this);
-    cmdClose = button(QStringLiteral("Close"), twipsRect(6120, 5633, 1095, 375), this);
+    lstWords->setAccessibleName(tr("Words"));
+    cmdAdd = button(tr("Add"), twipsRect(2160, 5633, 1095, 375), this);
+    cmdRemove = button(tr("Remove"), twipsRect(3480, 5633, 1095, 375), this);
+    cmdSave = button(tr("Save"), twipsRect(4800, 5633, 1095, 375), this);
+    cmdClose = button(tr("Close"), twipsRect(6120, 5633, 1095, 375), this);
     lblNotice = makeNotice(this);
 
     setTabOrder(lstWords, cmdAdd);
@@ -59,33 +59,33 @@ frmWords::frmWords(frmMain& owner, Platform& platform)
 
 void frmWords::cmdAdd_Click() {
     const QPoint topLeft = frameGeometry().topLeft() * twipsPerPixel();
-    const QString word = platform_.inputBox.ask(QStringLiteral("Enter New Word"),
-                                                QStringLiteral("Add Word"), QString(), topLeft);
+    const QString word = platform_.inputBox.ask(tr("Enter New Word"),
+                                                tr("Add Word"), QString(), topLeft);
     if (word.isEmpty())
         return;
     if (const QString why = refusal(word); !why.isEmpty()) {
-        platform_.messageBox.show(QStringLiteral("Can't Add Word"), kStyleExclamation,
+        platform_.messageBox.show(tr("Can't Add Word"), kStyleExclamation,
                                   QStringLiteral("Gibbetry"));
         announce(lblNotice, why);
         return;
     }
     const int words = lstWords->append(word); // its Length is its character count
-    announce(lblNotice, QStringLiteral("Added %1. %2.").arg(word, counted(words, "word", "words")));
+    announce(lblNotice, tr("Added %1. %2.").arg(word, counted(words, "word", "words")));
 }
 
 // Why a word cannot go in the list, or nothing when it can. A word must also come back from the
 // file as it went in: one line, in the file's code page.
 QString frmWords::refusal(const QString& word) const {
     if (word.size() > frmMain::kLongestWord)
-        return QStringLiteral("%1 characters: a word has %2 at most.")
+        return tr("%1 characters: a word has %2 at most.")
             .arg(word.size())
             .arg(frmMain::kLongestWord);
     if (word.contains(u'\r') || word.contains(u'\n'))
-        return QStringLiteral("A word is one line.");
+        return tr("A word is one line.");
     for (qsizetype at = 0; at < word.size(); ++at) {
         const QString character = word.mid(at, word.at(at).isHighSurrogate() ? 2 : 1);
         if (!fileLine(character))
-            return QStringLiteral("The word list file cannot hold %1.").arg(character);
+            return tr("The word list file cannot hold %1.").arg(character);
     }
     return {};
 }
@@ -93,11 +93,11 @@ QString frmWords::refusal(const QString& word) const {
 void frmWords::sayCurrentRow() {
     const int row = lstWords->currentRow();
     if (row == 0) {
-        announce(lblNotice, QStringLiteral("No words."));
+        announce(lblNotice, tr("No words."));
         return;
     }
     const QString word = lstWords->text(row);
-    announce(lblNotice, QStringLiteral("%1, %2, %3 of %4.")
+    announce(lblNotice, tr("%1, %2, %3 of %4.")
                             .arg(word, counted(int(word.size()), "letter", "letters"))
                             .arg(row)
                             .arg(lstWords->count()));
@@ -105,7 +105,7 @@ void frmWords::sayCurrentRow() {
 
 void frmWords::cmdRemove_Click() {
     if (lstWords->count() <= kFewestWords) {
-        platform_.messageBox.show(QStringLiteral("Can't Remove Word"), kStyleExclamation,
+        platform_.messageBox.show(tr("Can't Remove Word"), kStyleExclamation,
                                   QStringLiteral("Gibbetry"));
         return;
     }
@@ -119,7 +119,7 @@ void frmWords::cmdRemove_Click() {
         QAccessibleEvent focus(focused, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
-    announce(lblNotice, QStringLiteral("Removed %1. %2 left.")
+    announce(lblNotice, tr("Removed %1. %2 left.")
                             .arg(word, counted(lstWords->count(), "word", "words")));
 }
 
