@@ -84,16 +84,16 @@ frmAbout::frmAbout(Shell& shell)
     Label5->setFont(boldFont(QStringLiteral("Arial"), 18));
     Label2 =
         label<QLabel>(QStringLiteral("Gibbetry"), twipsRect(840, 960, 3495, 255), Qt::white, this);
-    Label3 = label<QLabel>(QStringLiteral("Version 1.0"), twipsRect(840, 1200, 1335, 255),
-                           Qt::white, this);
+    Label3 = label<QLabel>(tr("Version %1").arg(QStringLiteral("1.0")),
+                           twipsRect(840, 1200, 1335, 255), Qt::white, this);
     Label4 = label<LinkLabel>(kWebSite.toString(), twipsRect(840, 1440, 3375, 255),
                               QColor(255, 255, 0), this);
     Label4->setToolTip(QStringLiteral("Brackwater"));
     Label4->setCursor(pointingHand());
     Label1 = label<QLabel>(tr("Have questions?  Need technical support? "),
                            twipsRect(720, 1920, 3135, 255), Qt::white, this);
-    Label7 = label<LinkLabel>(tr("Contact us"), twipsRect(3840, 1920, 1215, 255),
-                              QColor(0, 0, 255), this);
+    Label7 = label<LinkLabel>(tr("Contact us"), twipsRect(3840, 1920, 1215, 255), QColor(0, 0, 255),
+                              this);
     Label7->setFont(boldFont(QStringLiteral("MS Sans Serif"), 9.75));
     Label7->setToolTip(tr("Email us!"));
     Label7->setCursor(pointingHand());

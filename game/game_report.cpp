@@ -9,10 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-const QString kNoGame = QStringLiteral("No game in progress. Alt+F, N deals a word.");
-}
-
 bool frmMain::gameInProgress() const {
     return mnuStopGame->isEnabled();
 }
@@ -30,7 +26,7 @@ void frmMain::describeDrawing(const QPushButton* judged) {
 
 QString frmMain::gameState(const QPushButton* judged) const {
     if (!gameInProgress())
-        return kNoGame;
+        return tr("No game in progress. Alt+F, N deals a word.");
     QStringList missed, found;
     for (const QPushButton* letter : cmdLetter) {
         if (!letter->isEnabled() || letter == judged)
@@ -48,10 +44,9 @@ QString frmMain::gameState(const QPushButton* judged) const {
 // "E: yes, 2 places. 11 misses left. Word: blank N T E R N E T." The answer comes first and the
 // word last: a player who guesses quickly hears what counts before the next key cuts it short.
 QString frmMain::guessReport(const QString& letter, int places) const {
-    const QString result =
-        places == 0
-            ? tr("%1: no.").arg(letter)
-            : tr("%1: yes, %2.").arg(letter, counted(places, "place", "places"));
+    const QString result = places == 0
+                               ? tr("%1: no.").arg(letter)
+                               : tr("%1: yes, %2.").arg(letter, counted(places, "place", "places"));
     return tr("%1 %2. Word: %3.").arg(result, missesLeft(), spokenWord());
 }
 
@@ -69,8 +64,7 @@ QString frmMain::spokenWord() const {
 
 QString frmMain::missesLeft() const {
     const int left = kPieces - MissCount;
-    return left > 0 ? counted(left, "miss", "misses") + QStringLiteral(" left")
-                    : tr("no misses left");
+    return left > 0 ? tr("%1 left").arg(counted(left, "miss", "misses")) : tr("no misses left");
 }
 
 bool frmMain::inWord(const QString& letter) const {

@@ -92,8 +92,7 @@ bool frmMain::pressNamed(QPushButton* letter, const QKeyEvent& key) {
         return true;
     }
     if (!key.isAutoRepeat())
-        announce(lblNotice,
-                 gameInProgress() ? tr("Type a letter to guess.") : gameState());
+        announce(lblNotice, gameInProgress() ? tr("Type a letter to guess.") : gameState());
     return true;
 }
 
@@ -109,8 +108,7 @@ void frmMain::letterTyped(qint16 index) {
     } else {
         announce(lblNotice,
                  tr("%1: already tried, %2.")
-                     .arg(letter->text(), inWord(letter->text()) ? tr("a hit")
-                                                                 : tr("a miss")));
+                     .arg(letter->text(), inWord(letter->text()) ? tr("a hit") : tr("a miss")));
     }
 }
 

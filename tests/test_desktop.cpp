@@ -8,7 +8,9 @@
 #include "main_window/desktop_platform.h"
 #include "main_window/legibility.h"
 #include "main_window/picture.h"
+#include "main_window/translations.h"
 #include "main_window/twips.h"
+#include "word_list/frm_saving.h"
 #include "word_list/frm_words.h"
 
 #include <QAbstractScrollArea>
@@ -22,12 +24,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTranslator>
 
 using namespace std::chrono_literals;
 
@@ -104,6 +108,22 @@ QColor boldestAgainst(const QImage& image, QRect area, const QColor& ground) {
             if (contrastRatio(image.pixelColor(x, y), ground) > contrastRatio(boldest, ground))
                 boldest = image.pixelColor(x, y);
     return boldest;
+}
+
+// The access keys given twice among these captions: each letter after a '&'.
+template <typename Captioned> QStringList repeatedAccessKeys(const QList<Captioned>& controls) {
+    QStringList keys, repeated;
+    for (const auto& control : controls) {
+        QString caption;
+        if constexpr (std::is_same_v<Captioned, QString>)
+            caption = control;
+        else
+            caption = control->text();
+        if (const qsizetype at = caption.indexOf(u'&'); at >= 0 && at + 1 < caption.size())
+            (keys.contains(caption[at + 1].toLower()) ? repeated : keys)
+                << caption[at + 1].toLower();
+    }
+    return repeated;
 }
 
 // Captions cut short by their control: each button's text must fit what the style leaves
@@ -387,6 +407,78 @@ private slots:
 
         QCOMPARE(window.Man[4]->pixmap().deviceIndependentSize().toSize(),
                  window.Man[4]->size()); // the drawing grows too
+    }
+
+    // A player on a German, French, Spanish, Italian or Brazilian desktop reads every text in
+    // their language, each caption whole at the board's own size, each access key once.
+    void eachLanguageIsCompleteFitsAndIsHeard_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"de", "es", "fr", "it", "pt_BR"})
+            QTest::newRow(language) << QString(language);
+    }
+    void eachLanguageIsCompleteFitsAndIsHeard() {
+        QFETCH(QString, language);
+        QFile ts(QStringLiteral(GIBBETRY_ASSETS "/translations/gibbetry_%1.ts").arg(language));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        const QByteArray texts = ts.readAll();
+        QVERIFY(!texts.contains("<translation></translation>"));
+        QCOMPARE(texts.count("<translation>"), texts.count("<source>")); // none unfinished
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/gibbetry_") + language));
+        QCoreApplication::installTranslator(&translator);
+        const auto english = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        frmMain& window = run_->start();
+        window.show();
+        frmWords& editor = window.wordsWindow();
+        editor.show();
+        frmSaving saving(*editor.lstWords, run_->platform, &editor);
+        saving.show();
+        frmAbout& box = openAbout();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE((clippedCaptions(window) + clippedCaptions(editor) + clippedCaptions(saving) +
+                  clippedCaptions(box))
+                     .join(u'|'),
+                 QString());
+        QStringList menuBar, repeated;
+        for (const QMenu* menu : {window.mnuFile, window.mnuOptions, window.mnuav}) {
+            menuBar << menu->title();
+            repeated += repeatedAccessKeys(menu->actions());
+        }
+        for (const QWidget* each :
+             std::initializer_list<const QWidget*>{&window, &editor, &saving, &box})
+            repeated += repeatedAccessKeys(each->findChildren<QAbstractButton*>());
+        QCOMPARE(repeated + repeatedAccessKeys(menuBar), QStringList());
+        window.Command1->click();
+        QVERIFY(!window.lblNotice->accessibleName().startsWith(QStringLiteral("New game")));
+        editor.cmdSave->click();
+        QCOMPARE(run_->desktop.texts,
+                 QStringList{translator.translate("frmSaving", "Save Successful")});
+    }
+
+    // The real program, started on a German desktop (LANG=de_DE.UTF-8), speaks German; its
+    // letters stay A to Z. Run in a program of its own, which reads the desktop's language anew.
+    void theProgramFollowsTheDesktopsLanguage() {
+        if (qEnvironmentVariableIsSet("GIBBETRY_GERMAN_DESKTOP")) {
+            useDesktopLanguage();
+            DesktopPlatform desktop;
+            frmMain window(desktop.platform());
+            QString letters;
+            for (const QPushButton* letter : window.cmdLetter)
+                letters += letter->text();
+            QCOMPARE(window.mnuFile->title() + window.mnuOptions->title(), "&Datei&Optionen");
+            QCOMPARE(letters, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+            return;
+        }
+        QProcessEnvironment desktop = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            desktop.remove(name);
+        desktop.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+        desktop.insert(QStringLiteral("GIBBETRY_GERMAN_DESKTOP"), QStringLiteral("1"));
+        QProcess program;
+        program.setProcessEnvironment(desktop);
+        program.start(QCoreApplication::applicationFilePath(), {QTest::currentTestFunction()});
+        QVERIFY(program.waitForFinished(60000));
+        QVERIFY2(program.exitCode() == 0, program.readAllStandardOutput().constData());
     }
 
     void eachWindowOfTheRealDesktopLooksAsApproved() {

@@ -39,9 +39,8 @@ void frmSaving::SaveValues() {
                                       QStringLiteral("Gibbetry"));
             break;
         }
-        const int answer =
-            platform_.messageBox.show(tr("Save Unsuccessful"),
-                                      kStyleExclamationRetryCancel, QStringLiteral("Gibbetry"));
+        const int answer = platform_.messageBox.show(
+            tr("Save Unsuccessful"), kStyleExclamationRetryCancel, QStringLiteral("Gibbetry"));
         if (answer != kAnswerRetry)
             break;
     }

@@ -59,8 +59,8 @@ frmWords::frmWords(frmMain& owner, Platform& platform)
 
 void frmWords::cmdAdd_Click() {
     const QPoint topLeft = frameGeometry().topLeft() * twipsPerPixel();
-    const QString word = platform_.inputBox.ask(tr("Enter New Word"),
-                                                tr("Add Word"), QString(), topLeft);
+    const QString word =
+        platform_.inputBox.ask(tr("Enter New Word"), tr("Add Word"), QString(), topLeft);
     if (word.isEmpty())
         return;
     if (const QString why = refusal(word); !why.isEmpty()) {
@@ -119,8 +119,8 @@ void frmWords::cmdRemove_Click() {
         QAccessibleEvent focus(focused, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
-    announce(lblNotice, tr("Removed %1. %2 left.")
-                            .arg(word, counted(lstWords->count(), "word", "words")));
+    announce(lblNotice,
+             tr("Removed %1. %2 left.").arg(word, counted(lstWords->count(), "word", "words")));
 }
 
 void frmWords::cmdSave_Click() {
