@@ -305,6 +305,13 @@ private slots:
                 return ::openat(folder, name, flags, mode);
             };
         });
+        row("a first run on exFAT meets another copy's file", 0, "Theirs\r\n", taken, [](GameRun&) {
+            saveCalls().makeFile = [](int folder, const char* name, int flags, mode_t mode) {
+                anotherCopyWrites(folder);
+                return noUnnamedFiles(folder, name, flags, mode);
+            };
+            saveCalls().link = failing<EPERM>;
+        });
         row("a first run with neither meets another copy's file", 0, "Theirs\r\n", taken,
             [](GameRun&) {
                 saveCalls().makeFile = [](int folder, const char* name, int flags, mode_t mode) {
