@@ -38,7 +38,9 @@ QString dealtWord(const frmMain& window) {
 
 // The slots' captions written short: "_" for a hidden letter ("& ").
 QString board(const frmMain& window) {
-    return slotCaptions(window).join(QString()).replace(QStringLiteral("& "), QStringLiteral("_"));
+    return slotTexts(window, &LetterSlot::caption)
+        .join(QString())
+        .replace(QStringLiteral("& "), QStringLiteral("_"));
 }
 
 // Misses in "Wax": eleven letters it does not hold.
@@ -76,7 +78,7 @@ private slots:
         QFETCH(QString, tags);
         frmMain& window = run_->deal(word);
         QCOMPARE(board(window), shown);
-        QCOMPARE(slotTags(window).join(QString()), tags);
+        QCOMPARE(slotTexts(window, &LetterSlot::tag).join(QString()), tags);
         // a game runs even when nothing was laid out
         QVERIFY(!window.mnuStartGame->isEnabled() && window.mnuStopGame->isEnabled());
         QVERIFY(window.Timer1->isActive());

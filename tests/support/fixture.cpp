@@ -94,25 +94,15 @@ QByteArray GameRun::linesOf(const QStringList& words) {
 }
 
 QByteArray defaultSettingsBytes() {
-    return "Internet\r\nComputer\r\nCorrupted\r\nWallaby\r\nCanister\r\nPresident\r\nChoice\r\n"
-           "Selective\r\nAdaptive\r\nIrony\r\nIndulge\r\nStorm\r\nDrain\r\nTree\r\nMallot\r\n"
-           "Chainmail\r\nMountain\r\nMystic\r\nHollywood\r\nMusic\r\nCandle\r\nCorn\r\nWash\r\n"
-           "Right\r\nRich\r\nBedding\r\nBorder\r\nNewlywed\r\nTelevision\r\nOlive\r\nWax\r\n"
-           "Fake\r\nPhonics\r\nSilver\r\nSting\r\n";
+    QFile shipped(QStringLiteral(GIBBETRY_STARTING_LIST)); // as committed, not as the code makes it
+    return shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray("(none)");
 }
 
-QStringList slotCaptions(const frmMain& window) {
-    QStringList captions;
+QStringList slotTexts(const frmMain& window, QString (LetterSlot::*text)() const) {
+    QStringList texts;
     for (const LetterSlot* slot : window.lblLetter)
-        captions.append(slot->caption());
-    return captions;
-}
-
-QStringList slotTags(const frmMain& window) {
-    QStringList tags;
-    for (const LetterSlot* slot : window.lblLetter)
-        tags.append(slot->tag());
-    return tags;
+        texts.append((slot->*text)());
+    return texts;
 }
 
 QString shownPieces(const frmMain& window) {
@@ -142,7 +132,8 @@ static QString boardDifference(const frmMain& window, bool design) {
                         .arg(shownPieces(window));
     for (const QPushButton* button : window.cmdLetter)
         state += button->isEnabled() ? u'1' : u'0';
-    state += u' ' + slotCaptions(window).join(u',') + u'|' + slotTags(window).join(u',');
+    state += u' ' + slotTexts(window, &LetterSlot::caption).join(u',') + u'|' +
+             slotTexts(window, &LetterSlot::tag).join(u',');
     const QString expected =
         design ? QStringLiteral("menus 10 timer 1000 pieces %1 %2 A,A,A,A,A,A,,A,A,A,A,A|%3")
                      .arg(stage(12), QString(26, u'1'), QString(11, u','))

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class LetterSlot;
 class ListView;
 
 // The desktop as a script: it records every message, sound and link, answers messages from
@@ -65,8 +66,7 @@ struct GameRun {
 QByteArray defaultSettingsBytes();
 // The board: pieces up in the order a game reveals them ("111000000000"); how it differs from
 // the no-game state or from the board as built (a first run), empty when it matches.
-QStringList slotCaptions(const frmMain& window);
-QStringList slotTags(const frmMain& window);
+QStringList slotTexts(const frmMain& window, QString (LetterSlot::*text)() const);
 QString shownPieces(const frmMain& window);
 QString stage(int misses);
 QStringList listRows(const ListView& list);
