@@ -30,7 +30,9 @@
 #include <linux/fs.h>
 #include <stop_token>
 #include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <thread>
@@ -184,10 +186,48 @@ QByteArray shapeOf(const QString& path) {
     return shape;
 }
 
+// Whether anything opened a file, to read or to write (IN_CLOSE_WRITE), while this lives.
+struct OpenWatch {
+    Descriptor queue{::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)};
+    OpenWatch(const QByteArray& path, uint32_t what) { ::inotify_add_watch(queue.fd, path, what); }
+    bool seen() const {
+        char events[4096];
+        return ::read(queue.fd, events, sizeof events) > 0;
+    }
+};
+
+// The program's folder and the player's home as a row lays them out before the start.
+struct Layout {
+    GameRun& run;
+    QByteArray folder = QFile::encodeName(run.folder.path()),
+               home = QFile::encodeName(run.home.path()), settings = folder + "/Settings",
+               notes = home + "/private/notes";
+    QByteArray watched = notes; // nothing may open it
+    const char* skip = nullptr;
+
+    void settle(const QStringList& words, mode_t mode) const {
+        run.writeWords(words);
+        ::chmod(settings, mode);
+    }
+    void lock() const { ::chmod(folder, 0500); }
+    void link(const QByteArray& target, const QByteArray& at) const {
+        if (::symlink(target, at) != 0)
+            qFatal("cannot lay the row's link");
+    }
+    void giveAway(const QByteArray& path) { // to another user
+        if (!overridesFilePermissions())
+            skip = "a player cannot give a file, a link or a folder to another user";
+        else if (::lchown(path, 1234, 1234) != 0)
+            qFatal("cannot give the row's file away");
+    }
+};
+using Lay = void (*)(Layout&);
+
 } // namespace
 
 Q_DECLARE_METATYPE(SetUp)
 Q_DECLARE_METATYPE(Start)
+Q_DECLARE_METATYPE(Lay)
 
 class WordListTest : public QObject {
     Q_OBJECT
@@ -252,7 +292,9 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, rows);
         run_->writeSettings(bytes);
+        const OpenWatch writes(QFile::encodeName(run_->file("Settings")), IN_CLOSE_WRITE);
         run_->start().wordsWindow().show();
+        QVERIFY2(!writes.seen(), "a start opened the list to write it");
         QCOMPARE(shownRows(run_->window->lstWords()), rows);
         QCOMPARE(noGameDifference(*run_->window), QString());
         QCOMPARE(run_->readSettings(), bytes);
@@ -282,7 +324,7 @@ private slots:
             ::mkfifo(QFile::encodeName(run.file("Settings")).constData(), 0600);
         });
         row("a dangling link is not missing", 0, "(none)",
-            "Loading the list: opening the list failed: No such file or directory (errno 2)",
+            "Loading the list: finding the list failed: No such file or directory (errno 2)",
             [](GameRun& run) {
                 QFile::link(run.file(QStringLiteral("elsewhere")), run.file("Settings"));
             });
@@ -366,133 +408,147 @@ private slots:
         QCOMPARE(settingsAsFound(*run_), after);
     }
 
-    // Where the list beside the program is not the player's to write (a package installed for
-    // everyone, another user's folder, link or list), the player has their own in the XDG data
-    // folder. Rows naming another user need root to stage them; the others need a player.
-    void eachPlayerKeepsAListTheyMaySave_data() {
-        QTest::addColumn<QString>("program"); // its folder: open, locked, shared, and the list
-        QTest::addColumn<QString>("data");    // XDG_DATA_HOME, or no home
-        QTest::addColumn<QString>("list");    // the one the game starts on and saves, if any
-        const QString open = "open", locked = "locked", none, beside = "program/Settings",
-                      own = "home/.local/share/gibbetry/Settings";
-        QTest::newRow("a folder the player may write") << open << none << beside;
-        QTest::newRow("a locked folder without a list") << locked << none << own;
-        QTest::newRow("a shared list the player may write")
-            << "locked, 0600 list" << none << beside;
-        QTest::newRow("a read-only list: copied, shown at once")
-            << "locked, 0400 list" << none << own;
-        QTest::newRow("a folder anyone may write, with a list not the player's")
-            << "shared, a link to root's list" << none << own;
-        QTest::newRow("another user's link to the player's file, in the player's shared folder")
-            << "shared, another user's link" << none << own;
-        QTest::newRow("another user's group-writable list: the player's own copy")
-            << "shared, another user's list" << none << own;
-        QTest::newRow("root in a user's folder, with that user's link")
-            << "another user's folder and link" << none << own;
-        QTest::newRow("a data folder the player may write but not read")
-            << locked << "0300"
-            << "home/xdg/gibbetry/Settings";
-        QTest::newRow("a data folder without folder sync") << locked << "no folder sync" << own;
-        QTest::newRow("an absolute XDG_DATA_HOME") << locked << "xdg"
-                                                   << "home/xdg/gibbetry/Settings";
-        QTest::newRow("XDG_DATA_HOME ending in /") << locked << "xdg/"
-                                                   << "home/xdg/gibbetry/Settings";
-        QTest::newRow("a relative XDG_DATA_HOME is ignored") << locked << "rel" << own;
-        QTest::newRow("no home: nowhere to save") << locked << "no home" << none;
+    // Where the list beside the program is not the player's own, or another user could have laid
+    // any step of the way to it, the player has their own in the XDG data folder. The player's
+    // private notes are never opened through such a way.
+    void eachPlayerKeepsAListOnlyTheyCouldHaveLaid_data() {
+        QTest::addColumn<Lay>("lay");
+        QTest::addColumn<QString>("list"); // the one the game starts on and saves, if any
+        QTest::addColumn<int>("rows");     // shown at the start
+        QTest::addColumn<bool>("saves");
+        const QString beside = "program/Settings", own = "home/.local/share/gibbetry/Settings",
+                      xdg = "home/xdg/gibbetry/Settings", none;
+        const auto row = [](const char* name, const QString& list, int rows, bool saves, Lay lay) {
+            QTest::newRow(name) << lay << list << rows << saves;
+        };
+        row("a folder the player may write", beside, 0, true, [](Layout&) {});
+        row("a locked folder without a list", own, 0, true, [](Layout& at) { at.lock(); });
+        row("the player's list in a locked folder", beside, 6, true, [](Layout& at) {
+            at.settle(kSix, 0600);
+            at.lock();
+        });
+        row("the player's read-only list stays theirs", beside, 6, false,
+            [](Layout& at) { at.settle(kSix, 0444); });
+        row("a folder others may write: nothing in it is read", own, 0, true, [](Layout& at) {
+            at.settle(kSix, 0644);
+            ::chmod(at.folder, 0777);
+        });
+        row("a link swapped in the middle of the way", own, 0, true, [](Layout& at) {
+            at.link("lists/notes", at.settings);
+            at.link(at.home + "/private", at.folder + "/lists"); // by another member of the group
+            ::chmod(at.folder, 0770);
+        });
+        row("a link to /dev/zero is never opened", own, 0, true, [](Layout& at) {
+            at.link("/dev/zero", at.settings);
+            at.watched = "/dev/zero";
+        });
+        row("the player's link to a stick that is away: no move", none, 0, false,
+            [](Layout& at) { at.link(at.folder + "/stick/words", at.settings); });
+        row("the stick is back: Save makes the list where the link leads", "program/stick/words", 0,
+            true, [](Layout& at) {
+                at.link(at.folder + "/stick/words", at.settings);
+                ::mkdir(at.folder + "/stick", 0700);
+            });
+        row("a 64 GiB list is never read whole", beside, 0, false, [](Layout& at) {
+            at.settle({}, 0600);
+            QVERIFY(QFile::resize(QFile::decodeName(at.settings), 64LL << 30));
+        });
+        row("another user's link, planted while the folder was open", own, 0, true, [](Layout& at) {
+            at.link(at.notes, at.settings);
+            at.giveAway(at.settings);
+        });
+        row("another user's list in the player's closed folder", own, 0, true, [](Layout& at) {
+            at.settle(kSix, 0666);
+            at.giveAway(at.settings);
+        });
+        row("root with another user's HOME: nothing made there", none, 0, false, [](Layout& at) {
+            at.giveAway(at.folder);
+            at.giveAway(at.home);
+        });
+        row("XDG_DATA_HOME in a shared folder: another user's link", none, 0, false,
+            [](Layout& at) {
+                at.lock();
+                ::mkdir(at.home + "/shared", 01777);
+                ::chmod(at.home + "/shared", 01777);
+                at.link(at.home + "/private", at.home + "/shared/gibbetry");
+                at.giveAway(at.home + "/shared/gibbetry");
+                qputenv("XDG_DATA_HOME", at.home + "/shared");
+            });
+        row("a data folder the player may write but not read, named with a final /", xdg, 0, true,
+            [](Layout& at) {
+                at.lock();
+                ::mkdir(at.home + "/xdg", 0300);
+                qputenv("XDG_DATA_HOME", at.home + "/xdg/");
+            });
+        row("a relative XDG_DATA_HOME is ignored", own, 0, true, [](Layout& at) {
+            at.lock();
+            qputenv("XDG_DATA_HOME", "xdg");
+        });
+        row("no home: nowhere to save", none, 0, false, [](Layout& at) {
+            at.lock();
+            qunsetenv("HOME");
+        });
     }
-    void eachPlayerKeepsAListTheyMaySave() {
-        QFETCH(QString, program);
-        QFETCH(QString, data);
+    void eachPlayerKeepsAListOnlyTheyCouldHaveLaid() {
+        QFETCH(Lay, lay);
         QFETCH(QString, list);
-        const bool anotherUser = program.contains("another user");
-        if (anotherUser && !overridesFilePermissions())
-            QSKIP("a player cannot give a file or a link to another user");
-        if (!anotherUser && program != "open" && overridesFilePermissions())
-            QSKIP("runs as root, which may write in any folder");
-        const QString home = run_->home.path();
-        const QByteArray six = GameRun::linesOf(kSix),
-                         folder = QFile::encodeName(run_->folder.path()),
-                         settings = folder + "/Settings",
-                         notes = QFile::encodeName(home + "/notes");
+        QFETCH(int, rows);
+        QFETCH(bool, saves);
+        Layout at{*run_};
+        QVERIFY(QDir(run_->home.path()).mkdir(QStringLiteral("private")));
+        QVERIFY(QFile::copy(GIBBETRY_STARTING_LIST, QFile::decodeName(at.notes))); // private
+        lay(at);
+        if (at.skip)
+            QSKIP(at.skip);
         const auto real = [&](QString place) {
-            return place.replace("program", run_->folder.path()).replace("home", home);
+            return place.replace("program", run_->folder.path()).replace("home", run_->home.path());
         };
         const auto bytesAt = [&](const QString& place) {
             QFile file(real(place));
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+            return file.open(QIODevice::ReadOnly) ? file.read(1 << 20) : QByteArray("(none)");
         };
-        QFile privateNotes(QString::fromUtf8(notes)); // the player's own, in a home of their own
-        QVERIFY(privateNotes.open(QIODevice::WriteOnly) && privateNotes.write("Private\r\n") == 9);
-        privateNotes.close();
-        ::chmod(notes, 0600);
-        QByteArray first = program.endsWith("list") ? six : defaultSettingsBytes();
-        if (program.endsWith("root's list")) { // a file of root's, behind a link of the player's
-            QFile::link(QStringLiteral("/etc/debian_version"), run_->file("Settings"));
-            first = bytesAt("/etc/debian_version");
-        } else if (program.endsWith("link")) {
-            QVERIFY(::symlink(notes, settings) == 0 && ::lchown(settings, 1234, 1234) == 0);
-        } else if (program.endsWith("list")) {
-            run_->writeWords(kSix);
-            ::chmod(settings, program.contains("0600")   ? 0600
-                              : program.contains("0400") ? 0400
-                                                         : 0664);
-            QVERIFY(!anotherUser || ::chown(settings, 1234, 1234) == 0);
-        }
+        const auto files = [&] {
+            QStringList found;
+            for (const QString& root : {QStringLiteral("program"), QStringLiteral("home")})
+                for (QDirIterator it(real(root), QDir::Files | QDir::Hidden | QDir::System,
+                                     QDirIterator::Subdirectories);
+                     it.hasNext();)
+                    found.append(root + it.next().mid(real(root).size()));
+            found.sort();
+            return found;
+        };
+        QStringList expected = files();
         const QByteArray administrators = bytesAt("program/Settings");
-        ::chmod(folder, program.startsWith("open")     ? 0700
-                        : program.startsWith("shared") ? 0777
-                                                       : 0500);
-        if (program.startsWith("another user's folder"))
-            QVERIFY(::chown(folder, 1234, 1234) == 0 && ::chmod(folder, 0755) == 0);
-        if (data.startsWith("xdg") || data == "rel" || data == "0300")
-            qputenv("XDG_DATA_HOME",
-                    data == "rel"
-                        ? "rel"
-                        : QFile::encodeName(home + "/" + (data == "0300" ? "xdg" : data)));
-        if (data == "0300")
-            ::mkdir(QFile::encodeName(home + "/xdg"), 0300);
-        if (data == "no folder sync")
-            saveCalls().folderSync = failing<EINVAL>;
-        if (data == "no home")
-            qunsetenv("HOME");
+        const OpenWatch watch(at.watched, IN_OPEN);
+        struct rusage before {
+        }, after{};
+        ::getrusage(RUSAGE_SELF, &before);
 
         run_->start();
-        ::chmod(QFile::encodeName(home + "/xdg"), 0700);       // where there is one, to look inside
-        const bool defaults = first == defaultSettingsBytes(); // shown from the next start only
-        QCOMPARE(run_->window->lstWords().count(), defaults ? 0 : first.count('\n'));
-        QStringList files, expected = QStringList{list, "home/notes"};
-        if (program.endsWith("list") || program.endsWith("link"))
-            expected.append("program/Settings");
-        for (const QString& root : {QStringLiteral("program"), QStringLiteral("home")})
-            for (QDirIterator it(real(root), QDir::Files | QDir::Hidden,
-                                 QDirIterator::Subdirectories);
-                 it.hasNext();)
-                files.append(root + it.next().mid(real(root).size()));
-        expected.removeDuplicates();
-        expected.removeAll(QString());
-        files.sort();
+        ::getrusage(RUSAGE_SELF, &after);
+        QVERIFY2(after.ru_maxrss - before.ru_maxrss < 64 * 1024, "the start read the list whole");
+        ::chmod(QFile::encodeName(run_->home.path() + "/xdg"), 0700); // where there is one
+        QCOMPARE(run_->window->lstWords().count(), rows);
+        if (QFileInfo::exists(real(list)) && !expected.contains(list))
+            expected.append(list); // the first run's
         expected.sort();
-        QCOMPARE(files, expected); // nothing anywhere else
-        QCOMPARE(bytesAt(list), list.isEmpty() ? "(none)" : first);
-        struct stat made {}; // a folder the game makes is the player's alone
+        QCOMPARE(files(), expected); // nothing anywhere else
+        struct stat made {};         // a folder the game makes is the player's alone
         QVERIFY(!list.startsWith("home") ||
                 (::stat(QFile::encodeName(QFileInfo(real(list)).path()), &made) == 0 &&
                  (made.st_mode & 0777) == 0700));
 
+        const QByteArray started = bytesAt(list);
         run_->desktop.typed = {"Extra"};
         run_->window->wordsWindow().cmdAdd->click();
         run_->window->wordsWindow().cmdSave->click();
-        QCOMPARE(run_->desktop.texts.last(),
-                 list.isEmpty() ? "Save Unsuccessful" : "Save Successful");
-        if (!list.isEmpty())
-            QCOMPARE(bytesAt(list), GameRun::linesOf(defaults ? QStringList()
-                                                              : QString::fromLatin1(first).split(
-                                                                    QRegularExpression("\r?\n"),
-                                                                    Qt::SkipEmptyParts)) +
-                                        "Extra\r\n");
-        QCOMPARE(bytesAt("home/notes"), "Private\r\n"); // never reached through another's link
-        if (list != "program/Settings")
+        QVERIFY2(!watch.seen(), "a file behind a way another user could have laid was opened");
+        QCOMPARE(run_->desktop.texts.last(), saves ? "Save Successful" : "Save Unsuccessful");
+        QCOMPARE(bytesAt(list),
+                 saves ? GameRun::linesOf(listRows(run_->window->lstWords())) : started);
+        if (!list.startsWith("program"))
             QCOMPARE(bytesAt("program/Settings"), administrators); // and the list there stays
+        QCOMPARE(bytesAt("home/private/notes"), defaultSettingsBytes());
     }
 
     void addingTakesUpToTwelveCharactersAsTypedAndSaveKeepsThem() {
@@ -592,7 +648,6 @@ private slots:
         QTest::addColumn<QString>("made");
         QTest::newRow("a link to a list kept in a synced folder") << "link";
         QTest::newRow("an ACL and an extended attribute") << "attributes";
-        QTest::newRow("another user's file, saved by root") << "owner";
         QTest::newRow("a folder whose default ACL the list does not have") << "default ACL";
         QTest::newRow("a list whose own name is 255 bytes long") << "long name";
         QTest::newRow("an append-only folder: in place") << "append-only";
@@ -615,8 +670,6 @@ private slots:
             (::setxattr(file, "user.synced", "yes", 3, 0) != 0 ||
              ::setxattr(file, "system.posix_acl_access", acl, size_t(acl.size()), 0) != 0))
             QSKIP("this file system keeps no extended attributes");
-        if (made == "owner" && (::chown(file, 1234, 1234) != 0 || ::chmod(file, 0646) != 0))
-            QSKIP("only root may hand a file to another user");
         if (made == "default ACL" &&
             ::setxattr(folder, "system.posix_acl_default", acl, size_t(acl.size()), 0) != 0)
             QSKIP("this file system keeps no ACLs");
@@ -799,9 +852,9 @@ private slots:
             QFile::remove(s.settings);
             QDir().mkdir(s.settings);
         });
-        row("a dangling link", "(none)", false, [](Scene& s) {
+        row("a link into a folder that is away", "(none)", false, [](Scene& s) {
             QFile::remove(s.settings);
-            QFile::link(QStringLiteral("elsewhere"), s.settings);
+            QFile::link(QStringLiteral("away/Settings"), s.settings);
         });
         row("the data sync fails", defaults, false,
             [](Scene&) { saveCalls().dataSync = failing<EIO>; });

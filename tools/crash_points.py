@@ -26,7 +26,7 @@ def lay_out(folder, how):
         open(target, "wb").write(OLD)
         os.chmod(target, 0o640)
         if os.geteuid() == 0:
-            os.chown(target, 1234, 1234)
+            os.chown(target, -1, 1234)  # the list stays the player's own, its group another
         os.setxattr(target, "user.synced", b"yes")
         os.setxattr(target, "system.posix_acl_access", ACL)
         os.symlink("synced/list", folder + "/Settings")

@@ -3,6 +3,7 @@
 #include "word_list/list_place.h"
 #include "word_list/new_file.h"
 #include "word_list/save_folder.h"
+#include "word_list/settings_file.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -54,18 +55,10 @@ Failure lockBefore(int fd, int operation, Deadline deadline) {
         if (errno != EWOULDBLOCK && errno != EINTR)
             return Failure{"locking the list", errno};
         if (std::chrono::steady_clock::now() >= deadline)
-            return {"locking the list: another program held it past the wait"};
+            return {kHeldPastTheWait};
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return {};
-}
-
-std::optional<QByteArray> readAll(int fd) {
-    QFile file;
-    QByteArray bytes;
-    if (file.open(fd, QIODevice::ReadOnly))
-        bytes = file.readAll();
-    return file.error() == QFile::NoError ? std::optional(bytes) : std::nullopt;
 }
 
 namespace {
@@ -139,27 +132,53 @@ Failure rewriteInPlace(int fd, const QByteArray& bytes, const QByteArray& old) {
 
 // Another copy's save may put a new file in the list's place while this one waits for the lock:
 // that one is the list then. One deadline covers the whole wait.
-Failure openLocked(const QByteArray& path, OpenList& list) {
+Failure openLocked(const QByteArray& path, ListWay& way, Descriptor& file) {
     for (const Deadline deadline = lockDeadline();;) {
-        if (const Failure failed = openList(path, ListUse::Write, list))
+        if (const Failure failed = judgeWay(path, way))
             return failed;
-        if (const Failure failed = lockBefore(list.file.get(), LOCK_EX, deadline))
+        if ((way.info.st_mode & 0222) == 0) // root would write it all the same
+            return {"taking the list: nobody may write it"};
+        file.reset(::open(reopenName(way.file.get()), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (!file.valid())
+            return Failure{"opening the list", errno};
+        if (const Failure failed = lockBefore(file.get(), LOCK_EX, deadline))
             return failed;
-        if (list.stillNamed())
+        ListWay now;
+        if (!judgeWay(path, now) && now.info.st_dev == way.info.st_dev &&
+            now.info.st_ino == way.info.st_ino)
             return {};
         if (std::chrono::steady_clock::now() >= deadline)
             return {"taking the list: another program kept putting a new file in its place"};
     }
 }
 
+Failure createIn(const ListWay& way, const QByteArray& bytes) {
+    const Folder folder(way.folder.get());
+    NewFile file(folder, way.name, 0666); // as the umask allows
+    if (file.fd() < 0)
+        return {"making the new list", file.error()};
+    if (!put(file.fd(), bytes, false))
+        return Failure{"writing the new list", errno};
+    if (!file.create())
+        return {"giving the new list its name", file.error()};
+    // The file is whole once it has its name; only the name may not outlive a failed sync.
+    if (!folder.sync(file.fd()))
+        return Failure{"syncing the folder", errno};
+    return {};
+}
+
 Failure replaceList(const QByteArray& path, const QByteArray& bytes) {
-    OpenList list;
-    if (const Failure failed = openLocked(path, list))
+    ListWay way;
+    Descriptor file;
+    const Failure opened = openLocked(path, way, file);
+    if (opened.step == kFindingTheList && way.listLink == ::geteuid())
+        return createIn(way, bytes); // the player's own link whose file is away
+    if (opened)
+        return opened;
+    const int fd = file.get();
+    QByteArray old;
+    if (const Failure failed = readList(fd, old))
         return failed;
-    const int fd = list.file.get();
-    const std::optional<QByteArray> old = readAll(fd);
-    if (!old)
-        return Failure{"reading the old list", errno};
     // A crash can tear a list written in place: only these obstacles lead there (a locked folder
     // or read-only mount, append-only, a bind-mounted file), every other fails the save.
     const auto inPlaceAfter = [&](const Failure& obstacle, std::initializer_list<int> errors) {
@@ -167,15 +186,15 @@ Failure replaceList(const QByteArray& path, const QByteArray& bytes) {
             std::find(errors.begin(), errors.end(), obstacle.error) == errors.end())
             return obstacle;
         logged("Writing the list in place", obstacle);
-        return rewriteInPlace(fd, bytes, *old);
+        return rewriteInPlace(fd, bytes, old);
     };
-    const Folder& folder = list.whereFileLies();
+    const Folder folder(way.folder.get());
     if (folder.keepsEveryName())
         return inPlaceAfter({"the folder is append-only"}, {});
-    NewFile fresh(folder, list.fileName, 0600);
+    NewFile fresh(folder, way.name, 0600);
     if (fresh.fd() < 0)
         return inPlaceAfter({"making the new file", fresh.error()}, {EACCES, EPERM, EROFS});
-    if (!makeLike(fresh.fd(), fd, list.info))
+    if (!makeLike(fresh.fd(), fd, way.info))
         return inPlaceAfter(Failure{"making the new file like the old", errno}, {});
     if (!put(fresh.fd(), bytes, false))
         return Failure{"writing the new file", errno};
@@ -190,35 +209,19 @@ Failure replaceList(const QByteArray& path, const QByteArray& bytes) {
         return {};
     // The new name may never reach the disk: the old list goes back under it.
     const Failure failed = Failure{"syncing the folder", errno};
-    put(fresh.fd(), *old);
+    put(fresh.fd(), old);
     return failed;
-}
-
-Failure createList(const QByteArray& path, const QByteArray& bytes) {
-    const Folder folder(folderOf(path));
-    struct stat info {};
-    if (folder.fd() < 0 || ::fstat(folder.fd(), &info) != 0)
-        return Failure{"opening the folder", errno};
-    if (!playerMayWrite(info, ::geteuid(), ::geteuid()))
-        return {"making the list in a folder that is not the player's"};
-    NewFile file(folder, nameOf(path), 0666); // as the umask allows
-    if (file.fd() < 0)
-        return {"making the new list", file.error()};
-    if (!put(file.fd(), bytes, false))
-        return Failure{"writing the new list", errno};
-    if (!file.create())
-        return {"giving the new list its name", file.error()};
-    // The file is whole once it has its name; only the name may not outlive a failed sync.
-    if (!folder.sync(file.fd()))
-        return Failure{"syncing the folder", errno};
-    return {};
 }
 
 } // namespace
 
 bool createFile(const QString& path, const QByteArray& bytes) {
     const auto limit = writesFailPastTheLimit();
-    const Failure failed = createList(QFile::encodeName(path), bytes);
+    ListWay way;
+    Failure failed = judgeWay(QFile::encodeName(path), way);
+    failed = failed.step == kFindingTheList ? createIn(way, bytes)
+             : failed                       ? failed
+                                            : Failure{"giving the new list its name", EEXIST};
     return !failed || logged("First start: no list made", failed);
 }
 

@@ -39,15 +39,16 @@ using Deadline = std::chrono::steady_clock::time_point;
 inline Deadline lockDeadline() {
     return std::chrono::steady_clock::now() + std::chrono::seconds(2);
 }
+inline constexpr char kHeldPastTheWait[] =
+    "locking the list: another program held it past the wait";
 Failure lockBefore(int fd, int operation, Deadline deadline);
 
-std::optional<QByteArray> readAll(int fd);
-
 // A new file at path holding exactly these bytes, whole or not at all, never over a file of that
-// name, on file systems without hard links too, in a folder of the player's own.
+// name, on file systems without hard links too, where judgeWay takes the folder.
 bool createFile(const QString& path, const QByteArray& bytes);
 
-// Rewrites the player's list (openList judges whose it is): a new file made exactly like it takes
-// its place once on disk, or, where none can, it is written in place. False when the list was
-// refused or the write failed: the old bytes are then still there.
+// Rewrites the list judgeWay takes: a new file made exactly like it takes its place once on disk,
+// or, where none can, it is written in place; behind the player's own link that leads nowhere
+// now, the file is made where it leads. False when the list was refused or the write failed: the
+// old bytes are then still there.
 bool rewriteFile(const QString& path, const QByteArray& bytes);

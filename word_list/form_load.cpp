@@ -7,15 +7,14 @@
 
 void frmMain::Form_Load() {
     QCoreApplication::setApplicationName(QStringLiteral("Gibbetry"));
-    const QString path = settingsPath();
-    WordListRead file = readWordList(path);
+    WordListRead file = readWordList(settingsPath());
     if (file.outcome == WordListRead::Missing) {
         // First run: the defaults reach the list on the next load. A folder we may not write
         // to leaves the list empty, and the game goes on.
-        writeDefaultWordList(path);
+        writeDefaultWordList(listToWrite());
         return;
     }
-    if (file.outcome == WordListRead::Unreadable)
+    if (file.outcome != WordListRead::Read)
         return; // the player's file stays as it is
 
     ListView& list = lstWords();

@@ -72,5 +72,5 @@ bool frmSaving::writeWords() {
             p1->setValue(written);
     }
     p1->setValue(written);
-    return rewriteFile(settingsPath(), lines);
+    return rewriteFile(listToWrite(), lines);
 }

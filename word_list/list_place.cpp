@@ -5,70 +5,66 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <climits>
 #include <fcntl.h>
 
 namespace {
 
-QString& settledPath() {
-    static QString path;
-    return path;
+constexpr int kMostLinks = 6;
+
+struct Place {
+    QString read, write; // empty before the start has settled them
+};
+
+Place& place() {
+    static Place settled;
+    return settled;
 }
 
-bool mayFollow(const struct stat& folder, uid_t link) {
-    return link == ::geteuid() || link == 0 || playerMayWrite(folder, uid_t(-1), uid_t(-1));
+bool playerOrRoot(const struct stat& entry) {
+    return entry.st_uid == ::geteuid() || entry.st_uid == 0;
 }
 
-// The entry itself where it is a file; through a link, the file it names, seen from the link's
-// folder, and no further link.
-Failure openBehind(OpenList& list, int access) {
-    const Folder& folder = *list.folder;
-    struct stat at {};
-    const Descriptor entry(::openat(folder.fd(), list.name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
-    if (!entry.valid())
-        return Failure{kFindingTheList, errno};
-    if (::fstat(folder.fd(), &at) != 0 || ::fstat(entry.get(), &list.entry) != 0)
-        return Failure{"reading the list's owner", errno};
-    if (S_ISREG(list.entry.st_mode)) {
-        list.file.reset(::open("/proc/self/fd/" + QByteArray::number(entry.get()), access));
-    } else if (!S_ISLNK(list.entry.st_mode)) {
-        return {"opening the list: not an ordinary file"}; // a pipe is never opened
-    } else if (!mayFollow(at, list.entry.st_uid)) {
-        return {"following a link another user made"};
-    } else {
-        QByteArray target(PATH_MAX, Qt::Uninitialized); // the empty name where it cannot be read
-        target.truncate(qMax(::readlinkat(entry.get(), "", target.data(), PATH_MAX - 1), 0L));
-        const QByteArray full = target.startsWith('/') ? target : folder.path() + '/' + target;
-        list.file.reset(::openat(folder.fd(), target, access | O_NOFOLLOW));
-        list.fileFolder.emplace(folderOf(full));
-        list.fileName = nameOf(full);
-    }
-    if (!list.file.valid() || ::fstat(list.file.get(), &list.info) != 0)
-        return Failure{"opening the list", errno};
-    if (!S_ISREG(list.info.st_mode))
-        return {"opening the list: not an ordinary file"};
-    if ((access & O_ACCMODE) == O_RDONLY)
-        return {};
-    if (!playerMayWrite(at, list.entry.st_uid, list.info.st_uid))
-        return {"taking the list: it is another user's"};
-    return (list.info.st_mode & 0222) == 0 ? Failure{"taking the list: nobody may write it"}
-                                           : Failure{};
+bool writableByOthers(const struct stat& folder) {
+    return (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0; // an ACL's mask shows in the group bits
 }
 
-// The file system must let the player write it too: a locked folder or a read-only list sends
-// them to their own.
-bool playerMayKeep(const QByteArray& list) {
-    OpenList open;
-    const Failure failed = openList(list, ListUse::Write, open);
-    struct stat at {};
-    if (failed.step != kFindingTheList || failed.error != ENOENT || ::fstat(open.folder->fd(), &at))
-        return !failed;
-    return playerMayWrite(at, ::geteuid(), ::geteuid()) &&
-           ::faccessat(open.folder->fd(), ".", W_OK | X_OK, AT_EACCESS) == 0;
+// Where others may write a sticky folder, they may still hard-link a file or link into it.
+bool mayTake(const struct stat& entry, const struct stat& folder) {
+    if (!playerOrRoot(entry))
+        return false;
+    if (S_ISDIR(entry.st_mode))
+        return !writableByOthers(entry) || (entry.st_mode & S_ISVTX) != 0;
+    return entry.st_nlink <= 1 || (entry.st_uid == ::geteuid() && !writableByOthers(folder));
 }
 
-// $XDG_DATA_HOME where it is absolute, otherwise ~/.local/share; empty without a home. Qt's own
-// answer keeps a relative XDG_DATA_HOME and makes "//.local/share" of a missing home.
+// One name on the way, as an O_PATH descriptor; a missing folder made first where asked.
+Failure step(int folder, const QByteArray& name, bool makeFolder, Descriptor& entry) {
+    const auto open = [&] {
+        entry.reset(::openat(folder, name, O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        return entry.valid();
+    };
+    if (open() || errno != ENOENT || !makeFolder)
+        return entry.valid() ? Failure{} : Failure{"following the way to the list", errno};
+    if (::mkdirat(folder, name, 0700) != 0 && errno != EEXIST)
+        return Failure{"making the list's folder", errno};
+    const Descriptor made(::openat(folder, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!made.valid() || !Folder(folder).sync(made.get()))
+        return Failure{"making the list's folder", errno};
+    return open() ? Failure{} : Failure{"following the way to the list", errno};
+}
+
+QByteArrayList namesOf(const QByteArray& path) {
+    QByteArrayList names = path.split('/');
+    names.removeAll(QByteArray());
+    names.removeAll(QByteArray("."));
+    if (path.startsWith('/'))
+        names.prepend("/"); // opened from any folder, it is the root
+    return names;
+}
+
+// $XDG_DATA_HOME where it is absolute, otherwise ~/.local/share; empty without a home.
 QString playerDataFolder() {
     const QString data = QDir::cleanPath(qEnvironmentVariable("XDG_DATA_HOME"));
     if (data.startsWith(u'/'))
@@ -77,66 +73,96 @@ QString playerDataFolder() {
     return home.isEmpty() ? QString() : home + QStringLiteral("/.local/share");
 }
 
-// Each missing folder of the path, as XDG asks (0700), each on disk before the next.
-bool makeFolders(const QByteArray& path) {
-    if (QFileInfo(QFile::decodeName(path)).isDir())
-        return true;
-    if (path.lastIndexOf('/') <= 0 || !makeFolders(folderOf(path)))
+// The player's own file, writable or not as its mode says; missing, in a folder of theirs they
+// may write; or behind their own link that leads nowhere now (a stick that is away).
+bool isPlayersOwn(const QByteArray& list) {
+    ListWay way;
+    const Failure found = judgeWay(list, way);
+    const uid_t player = ::geteuid();
+    if (!found)
+        return way.info.st_uid == player;
+    if (found.error != ENOENT)
         return false;
-    const Folder parent(folderOf(path));
-    if (::mkdirat(parent.fd(), nameOf(path), 0700) != 0 && errno != EEXIST)
-        return false;
-    const Descriptor made(::openat(parent.fd(), nameOf(path), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return made.valid() && parent.sync(made.get());
+    if (way.listLink != uid_t(-1))
+        return way.listLink == player;
+    constexpr mode_t kMayWrite = S_IWUSR | S_IXUSR;
+    return found.step == kFindingTheList && way.folderInfo.st_uid == player &&
+           (way.folderInfo.st_mode & kMayWrite) == kMayWrite;
 }
 
 } // namespace
 
-bool playerMayWrite(const struct stat& folder, uid_t link, uid_t file) {
-    const uid_t player = ::geteuid();
-    const bool closedToOthers = (folder.st_mode & (S_IWGRP | S_IWOTH)) == 0; // ACL mask: group
-    return folder.st_uid == player && (closedToOthers || (link == player && file == player));
-}
-
-bool OpenList::stillNamed() const {
-    const auto named = [](const Folder& in, const QByteArray& name, const struct stat& file) {
-        struct stat now {};
-        return ::fstatat(in.fd(), name, &now, AT_SYMLINK_NOFOLLOW) == 0 &&
-               now.st_dev == file.st_dev && now.st_ino == file.st_ino;
-    };
-    return named(*folder, name, entry) && named(whereFileLies(), fileName, info);
-}
-
-Failure openList(const QByteArray& path, ListUse use, OpenList& list) {
+Failure judgeWay(const QByteArray& path, ListWay& way, bool makeFolders) {
+    way = ListWay();
     if (!path.startsWith('/'))
         return {"finding the list: its folder is not known"};
-    list.folder.emplace(folderOf(path));
-    list.fileFolder.reset();
-    list.name = list.fileName = nameOf(path);
-    if (list.folder->fd() < 0)
-        return Failure{"opening the list's folder", errno};
-    const int access = use == ListUse::Write ? O_RDWR : O_RDONLY;
-    return openBehind(list, access | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    Descriptor at;
+    struct stat atInfo {};
+    int links = 0;
+    for (QByteArrayList names = namesOf(path); !names.isEmpty();) {
+        const QByteArray name = names.takeFirst();
+        const bool last = names.isEmpty();
+        Descriptor entry;
+        struct stat info {};
+        if (Failure failed = step(at.get(), name, makeFolders && !last, entry)) {
+            if (last && failed.error == ENOENT)
+                failed.step = kFindingTheList, way.folder = std::move(at), way.folderInfo = atInfo;
+            return way.name = name, failed;
+        }
+        if (::fstat(entry.get(), &info) != 0)
+            return Failure{"reading an owner on the way to the list", errno};
+        if (!mayTake(info, atInfo))
+            return {"following the way to the list: another user could have laid it"};
+        if (S_ISLNK(info.st_mode)) {
+            QByteArray target(PATH_MAX, Qt::Uninitialized);
+            target.truncate(qMax(::readlinkat(entry.get(), "", target.data(), PATH_MAX), 0L));
+            if (++links > kMostLinks || target.isEmpty())
+                return {"following the way to the list: a link too many or to nothing"};
+            if (last && way.listLink == uid_t(-1))
+                way.listLink = info.st_uid;
+            names = namesOf(target) + names;
+        } else if (S_ISDIR(info.st_mode)) {
+            at = std::move(entry), atInfo = info;
+        } else if (!last || !S_ISREG(info.st_mode)) {
+            return {"opening the list: not an ordinary file"}; // a pipe is never opened
+        } else {
+            way.folder = std::move(at), way.folderInfo = atInfo, way.name = name;
+            way.file = std::move(entry), way.info = info;
+            return {};
+        }
+    }
+    return {"opening the list: not an ordinary file"};
 }
 
 void settleWordListPlace() {
     const QString beside = programFile(QStringLiteral("Settings"));
-    settledPath() = beside;
-    if (beside.isEmpty() || playerMayKeep(QFile::encodeName(beside)))
+    place() = {beside, beside};
+    if (beside.isEmpty() || isPlayersOwn(QFile::encodeName(beside)))
         return;
-    const QString data = playerDataFolder(), folder = data + QStringLiteral("/gibbetry");
-    if (data.isEmpty() || !makeFolders(QFile::encodeName(folder)))
-        return; // the list beside the program is read, never written
-    const QString own = folder + QStringLiteral("/Settings");
-    settledPath() = own;
-    if (QFileInfo(own).exists() || QFileInfo(own).isSymLink())
+    place().write.clear(); // the list beside the program is read, never written
+    const QString data = playerDataFolder(), own = data + QStringLiteral("/gibbetry/Settings");
+    ListWay way;
+    const Failure found =
+        data.isEmpty() ? Failure{"finding a home"} : judgeWay(QFile::encodeName(own), way, true);
+    if (found && found.step != kFindingTheList) {
+        logged("Finding the player's own list", found);
         return;
-    // What an administrator or a group gave the player is where their own list starts.
+    }
+    place() = {own, own};
+    if (!found)
+        return;
+    // What an administrator or a group gave the player is where their own list starts; while
+    // another program holds it, this start makes none, and the next one tries again.
     const WordListRead given = readWordList(beside);
     if (given.outcome == WordListRead::Read)
         createFile(own, given.list.bytes);
+    else if (given.outcome == WordListRead::Busy)
+        place().write.clear();
 }
 
 QString settingsPath() {
-    return settledPath().isEmpty() ? programFile(QStringLiteral("Settings")) : settledPath();
+    return place().read;
+}
+QString listToWrite() {
+    return place().write;
 }

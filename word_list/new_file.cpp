@@ -32,7 +32,8 @@ NewFile::~NewFile() {
 bool NewFile::create() {
     const int folder = folder_.fd();
     if (ownName_.isEmpty())
-        return saveCalls().link(AT_FDCWD, self(), folder, listName_, AT_SYMLINK_FOLLOW) == 0 ||
+        return saveCalls().link(AT_FDCWD, reopenName(fd()), folder, listName_, AT_SYMLINK_FOLLOW) ==
+                   0 ||
                fail();
     if (renameTo(RENAME_NOREPLACE))
         return true;
@@ -54,7 +55,8 @@ bool NewFile::createWithoutLinks() {
 
 bool NewFile::takeName() {
     return !ownName_.isEmpty() || takeFreeName([&](const QByteArray& name) {
-        return saveCalls().link(AT_FDCWD, self(), folder_.fd(), name, AT_SYMLINK_FOLLOW) == 0;
+        return saveCalls().link(AT_FDCWD, reopenName(fd()), folder_.fd(), name,
+                                AT_SYMLINK_FOLLOW) == 0;
     });
 }
 

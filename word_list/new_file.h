@@ -22,7 +22,6 @@ public:
     bool replace() { return renameTo(0); } // from its own name to the list's
 
 private:
-    QByteArray self() const { return "/proc/self/fd/" + QByteArray::number(fd()); }
     bool takeFreeName(const std::function<bool(const QByteArray&)>& take);
     bool createWithoutLinks();
     bool renameTo(unsigned flags);

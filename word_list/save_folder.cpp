@@ -7,12 +7,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-Folder::Folder(const QByteArray& path)
-    : path_(path) {
-    fd_.reset(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+Folder::Folder(int folder) {
+    fd_.reset(::open(reopenName(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     readable_ = fd_.valid();
-    if (!readable_ && errno == EACCES)
-        fd_.reset(::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!readable_)
+        fd_.reset(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
 }
 
 bool Folder::sync(int file) const {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/file.h>
 
 const QStringList& defaultWords() {
@@ -49,20 +50,40 @@ std::optional<QByteArray> fileLine(const QString& word) {
     return line;
 }
 
+Failure readList(int fd, QByteArray& bytes) {
+    QFile file;
+    if (file.open(fd, QIODevice::ReadOnly))
+        bytes = file.read(kMostListBytes + 1);
+    if (file.error() != QFile::NoError)
+        return Failure{"reading the list", errno};
+    return bytes.size() > kMostListBytes
+               ? Failure{"reading the list: larger than the editor could ever hold"}
+               : Failure{};
+}
+
 WordListRead readWordList(const QString& path) {
-    OpenList list;
-    Failure failed = openList(QFile::encodeName(path), ListUse::Read, list);
-    if (failed.step == kFindingTheList && failed.error == ENOENT)
+    ListWay way;
+    Failure failed = judgeWay(QFile::encodeName(path), way);
+    if (failed.step == kFindingTheList && way.listLink == uid_t(-1))
         return {WordListRead::Missing, {}};
+    Descriptor file;
+    if (!failed) {
+        file.reset(
+            ::open(reopenName(way.file.get()), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        failed = file.valid() ? Failure{} : Failure{"opening the list", errno};
+    }
     // Never while another copy writes it in place: it might be half old and half new.
     if (!failed)
-        failed = lockBefore(list.file.get(), LOCK_SH, lockDeadline());
-    std::optional<QByteArray> bytes;
-    if (failed || !(bytes = readAll(list.file.get()))) {
-        logged("Loading the list", failed ? failed : Failure{"reading the list", errno});
-        return {WordListRead::Unreadable, {}};
+        failed = lockBefore(file.get(), LOCK_SH, lockDeadline());
+    QByteArray bytes;
+    if (!failed)
+        failed = readList(file.get(), bytes);
+    if (failed) {
+        logged("Loading the list", failed);
+        return {failed.step == kHeldPastTheWait ? WordListRead::Busy : WordListRead::Unreadable,
+                {}};
     }
-    return {WordListRead::Read, parseWordList(std::move(*bytes))};
+    return {WordListRead::Read, parseWordList(std::move(bytes))};
 }
 
 bool writeDefaultWordList(const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window/word_list_model.h"
+#include "word_list/file_replace.h"
 
 #include <QByteArray>
 #include <QList>
@@ -20,14 +21,20 @@ WordList parseWordList(QByteArray bytes);
 // A row as one line of the file, or nothing when the code page cannot carry the word.
 std::optional<QByteArray> fileLine(const QString& word);
 
+// The largest list the editor could ever hold and save: 32,766 rows of 12 characters and CR LF,
+// 458,724 bytes. A larger file is never read whole, copied or written over.
+inline constexpr qint64 kMostListBytes = 32766 * 14;
+
+Failure readList(int fd, QByteArray& bytes);
+
 struct WordListRead {
-    enum Outcome { Read, Missing, Unreadable };
+    enum Outcome { Read, Missing, Unreadable, Busy }; // Busy: another program held it too long
     Outcome outcome = Missing;
     WordList list;
 };
 
-// Only an ordinary file is read, opened once as openList allows, never while another copy writes
-// it: a folder, a pipe, another user's link or a lock held past the wait count as unreadable.
+// Only a list judgeWay takes is read, never while another copy writes it, and never past the
+// most an editor holds: anything else is unreadable. Missing only where no name stands there.
 WordListRead readWordList(const QString& path);
 
 // The first run's file, whole or not at all. False when it could not be written.
