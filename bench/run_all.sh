@@ -1,8 +1,8 @@
 #!/bin/bash
 # Usage: bench/run_all.sh [RUNS] [IDLE_SECONDS]
 # Builds a Release tree and measures, on a private X server: start-up to the window shown and
-# peak resident memory (the game with 35 and with 32,766 words, and the floor program, side by
-# side, medians of RUNS runs, default 11); the word list's load and save, a deal and a letter
+# peak resident memory (the game with 35 and with 32,766 words, with a 64 GiB sparse list it
+# refuses to read, and the floor program, side by side, medians of RUNS runs, default 11); the word list's load and save, a deal and a letter
 # press; and the CPU time the game uses while idle in a game for IDLE_SECONDS (default 60).
 # Prints one Markdown report.
 set -euo pipefail
@@ -18,8 +18,9 @@ trap 'kill ${game:-} 2>/dev/null; stop_private_display; rm -rf "$work"' EXIT
 source tools/private_display.sh
 start_private_display "$work"
 
-# Two game folders: the 35 default words, and the longest list a save can write.
-for words in 35 32766; do
+# Three game folders: the 35 default words, the longest list a save can write, and a list far
+# larger than any the editor could hold, which is never read whole.
+for words in 35 32766 64g; do
     mkdir "$work/game$words"
     cp build-release/gibbetry build-release/libgibbetry_sound.so build-release/win.wav \
         build-release/lose.wav "$work/game$words/"
@@ -27,12 +28,13 @@ done
 "$work/game35/gibbetry" 2>/dev/null & first=$!  # a first run writes the defaults
 sleep 1; kill $first; wait $first 2>/dev/null || true
 for ((i = 1; i <= 32766; i++)); do printf 'Word%d\r\n' "$i"; done > "$work/game32766/Settings"
+truncate -s 64G "$work/game64g/Settings"
 
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
 declare -A ms kib
 for ((run = 1; run <= runs; run++)); do
-    for program in floor game35 game32766; do
+    for program in floor game35 game32766 game64g; do
         if [ $program = floor ]; then cmd=("$bin/floor_window"); else cmd=("$work/$program/gibbetry"); fi
         read -r t m < <("$bin/startup_probe" 1000 "${cmd[@]}" 2>/dev/null)
         ms[$program]+="$t"$'\n'
@@ -58,6 +60,7 @@ echo "|---|---:|---:|---:|---:|"
 row "floor: a bare Qt window of the game's size" floor
 row "gibbetry, 35 words" game35
 row "gibbetry, 32,766 words" game32766
+row "gibbetry, a 64 GiB list (refused)" game64g
 echo
 echo "## Word list, deal and letter press (15 runs each, medians)"
 echo
