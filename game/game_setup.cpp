@@ -42,8 +42,8 @@ void frmMain::mnuStartGame_Click() {
                 tr("New game, %1.").arg(counted(int(word.size()), "letter", "letters"));
             announce(lblNotice, droppingGame_ ? tr("Game dropped. ") + dealt : dealt);
             if (QAccessible::isActive()) { // the cues load now, not on the first guess
-                platform_.sound.prepare(cueFile(true));
-                platform_.sound.prepare(cueFile(false));
+                platform_.sound.prepareCue(cueFile(true));
+                platform_.sound.prepareCue(cueFile(false));
             }
             return;
         }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QAudioSink>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -18,31 +19,60 @@ quint32 le32(const char* at) {
     return qFromLittleEndian<quint32>(at);
 }
 
+quint16 le16(const char* at) {
+    return qFromLittleEndian<quint16>(at);
+}
+
+QAudioFormat::SampleFormat sampleFormat(quint16 bits) {
+    switch (bits) {
+    case 8:
+        return QAudioFormat::UInt8;
+    case 16:
+        return QAudioFormat::Int16;
+    case 32:
+        return QAudioFormat::Int32;
+    default:
+        return QAudioFormat::Unknown;
+    }
+}
+
+constexpr qint64 kMostWaveBytes = 16 << 20; // far more than any of the game's sounds
+
 } // namespace
 
-std::optional<std::chrono::milliseconds> waveLength(const QString& path) {
+std::optional<Wave> readWave(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray head = file.read(4096);
-    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+    const QByteArray bytes = file.read(kMostWaveBytes);
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
         return std::nullopt;
-    quint32 bytesPerSecond = 0;
-    for (qsizetype at = 12; at + 8 <= head.size();) {
-        const QByteArray id = head.mid(at, 4);
-        const quint32 size = le32(head.constData() + at + 4);
-        if (id == "fmt " && at + 20 <= head.size())
-            bytesPerSecond = le32(head.constData() + at + 16);
+    Wave wave;
+    for (qsizetype at = 12; at + 8 <= bytes.size();) {
+        const QByteArray id = bytes.mid(at, 4);
+        const quint32 size = le32(bytes.constData() + at + 4);
+        const char* body = bytes.constData() + at + 8;
+        if (id == "fmt " && at + 24 <= bytes.size() && le16(body) == 1) { // PCM
+            wave.format.setChannelCount(le16(body + 2));
+            wave.format.setSampleRate(int(le32(body + 4)));
+            wave.format.setSampleFormat(sampleFormat(le16(body + 14)));
+        }
         if (id == "data") {
-            if (bytesPerSecond == 0)
+            if (!wave.format.isValid())
                 return std::nullopt;
-            const quint64 available = static_cast<quint64>(file.size() - (at + 8));
-            const quint64 bytes = qMin<quint64>(size, available);
-            return std::chrono::milliseconds(bytes * 1000 / bytesPerSecond);
+            wave.samples = bytes.mid(at + 8, qMin<qint64>(size, bytes.size() - (at + 8)));
+            return wave;
         }
         at += 8 + static_cast<qsizetype>(size) + (size & 1u);
     }
     return std::nullopt;
+}
+
+std::optional<std::chrono::milliseconds> waveLength(const QString& path) {
+    const std::optional<Wave> wave = readWave(path);
+    if (!wave)
+        return std::nullopt;
+    return std::chrono::milliseconds(wave->format.durationForBytes(wave->samples.size()) / 1000);
 }
 
 bool MultimediaSound::anyAudioOutput() {
@@ -91,12 +121,29 @@ void MultimediaSound::playToEnd(const QString& path) {
     waiting.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+const Wave* MultimediaSound::cueWave(const QString& path) {
+    if (!cueWaves_.contains(path))
+        cueWaves_.insert(path, readWave(path));
+    const std::optional<Wave>& wave = cueWaves_[path];
+    if (!wave || !hasAudioOutput_())
+        return nullptr;
+    if (!cueSink_ || cueSink_->format() != wave->format) {
+        delete cueSink_;
+        cueSink_ = new QAudioSink(wave->format, qApp);
+        // A short buffer: the server starts a cue as soon as it has it.
+        cueSink_->setBufferSize(wave->format.bytesForDuration(60'000));
+        cueInput_ = cueSink_->start();
+    }
+    return &*wave;
+}
+
+void MultimediaSound::prepareCue(const QString& path) {
+    cueWave(path);
+}
+
 void MultimediaSound::cue(const QString& path) {
-    if (!hasAudioOutput_())
-        return;
-    QSoundEffect& sound = effect(path);
-    sound.stop(); // a quick guess cuts the last cue short rather than wait behind it
-    sound.play();
+    if (const Wave* wave = cueWave(path); wave && cueInput_)
+        cueInput_->write(wave->samples);
 }
 
 SoundPlayer* gibbetryMultimediaSound() {

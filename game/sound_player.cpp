@@ -37,6 +37,14 @@ void DesktopSound::prepare(const QString& path) {
     });
 }
 
+void DesktopSound::prepareCue(const QString& path) {
+    // After the deal's news: the cues' stream opens while the player hears it.
+    QTimer::singleShot(0, qApp, [this, path] {
+        if (moduleLoaded())
+            module_->prepareCue(path);
+    });
+}
+
 void DesktopSound::cue(const QString& path) {
     if (moduleLoaded())
         module_->cue(path);

@@ -2,12 +2,15 @@
 plays, edits and saves. Usage, inside
 desktop_session.sh: real_game.py GAME_EXECUTABLE"""
 
+import array
+import contextlib
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
 import time
+import wave
 
 import gi
 
@@ -34,6 +37,22 @@ def wait_for(what, test, seconds=10):
             return result
         time.sleep(0.1)
     raise AssertionError(f"timed out waiting for {what}")
+
+
+def sounds_in(recording, quiet=300, window_ms=5, gap_ms=15):
+    """The sounds in a recording, [start, length] in ms, gaps under 15 ms bridged."""
+    with wave.open(recording) as heard:
+        samples = array.array("h", heard.readframes(heard.getnframes()))
+        step = heard.getframerate() * window_ms // 1000
+    sounds = []
+    for i in range(0, len(samples) - step, step):
+        at = i // step * window_ms
+        if max(map(abs, samples[i:i + step])) > quiet:
+            if sounds and at - (sounds[-1][0] + sounds[-1][1]) < gap_ms:
+                sounds[-1][1] = at + window_ms - sounds[-1][0]
+            else:
+                sounds.append([at, window_ms])
+    return sounds
 
 
 def check(what, actual, wanted=True):
@@ -83,6 +102,19 @@ class Game:
             process.kill()
             process.wait()
         shutil.rmtree(self.folder, ignore_errors=True)
+
+    @contextlib.contextmanager
+    def recorded(self, sounds):
+        """Records what the sound server plays meanwhile, and adds the sounds heard to `sounds`."""
+        path = os.path.join(self.folder, "heard.wav")
+        recorder = subprocess.Popen(["parec", "-d", "null.monitor", "--rate=48000", "--channels=1",
+                                     "--format=s16le", "--file-format=wav", path], env=self.sound_env)
+        time.sleep(0.5)
+        yield
+        time.sleep(0.5)
+        recorder.terminate()
+        recorder.wait()
+        sounds.extend(sounds_in(path))
 
     def sound_playing(self):
         return subprocess.run(["pactl", "list", "short", "sink-inputs"], env=self.sound_env,
@@ -145,9 +177,13 @@ def a_game_edited_and_saved(exe):
         check("drawing between games", game.drawing(), "Gallows drawing, 0 of 12 pieces shown")
         game.press("New Game")
         check("slots after the deal", game.slots(), ["blank"] * 3 + SPARE)
-        game.press("A")
-        check("slots after A", game.slots(), ["blank", "A", "blank"] + SPARE)
-        game.press("Q")
+        cues = []
+        with game.recorded(cues):  # a screen reader is on: each guess sounds its cue, whole
+            game.press("A")
+            check("slots after A", game.slots(), ["blank", "A", "blank"] + SPARE)
+            game.press("Q")
+        # The sink records nothing between sounds: two cues of 100 ms or more each, however joined.
+        check("the hit and the miss cues heard whole", sum(length for _, length in cues) >= 200)
         check("drawing after a miss", game.drawing(),
               "Gallows drawing, 1 of 12 pieces shown, 11 misses left")
         game.press("W", "X")
