@@ -9,6 +9,17 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace {
+
+// The phrase as a sentence starts: "U: no. No misses left.", never "U: no. no misses left."
+QString capitalised(QString phrase) {
+    if (!phrase.isEmpty())
+        phrase[0] = phrase[0].toUpper();
+    return phrase;
+}
+
+} // namespace
+
 bool frmMain::gameInProgress() const {
     return mnuStopGame->isEnabled();
 }
@@ -35,10 +46,8 @@ QString frmMain::gameState(const QPushButton* judged) const {
     const auto listed = [](const QStringList& letters) {
         return letters.isEmpty() ? tr("none") : letters.join(QStringLiteral(", "));
     };
-    QString left = missesLeft();
-    left[0] = left[0].toUpper();
     return tr("Word: %1. %2. Missed: %3. Found: %4.")
-        .arg(spokenWord(), left, listed(missed), listed(found));
+        .arg(spokenWord(), capitalised(missesLeft()), listed(missed), listed(found));
 }
 
 // "E: yes, 2 places. 11 misses left. Word: blank N T E R N E T." The answer comes first and the
@@ -47,7 +56,7 @@ QString frmMain::guessReport(const QString& letter, int places) const {
     const QString result = places == 0
                                ? tr("%1: no.").arg(letter)
                                : tr("%1: yes, %2.").arg(letter, counted(places, "place", "places"));
-    return tr("%1 %2. Word: %3.").arg(result, missesLeft(), spokenWord());
+    return tr("%1 %2. Word: %3.").arg(result, capitalised(missesLeft()), spokenWord());
 }
 
 void frmMain::announceStopped() {

@@ -178,19 +178,22 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("misses");
         QTest::addColumn<QString>("sound");
-        QTest::addColumn<QString>("drawing"); // as a screen reader has it while the message is up
+        QTest::addColumn<QString>("drawing"); // the guess heard, and the drawing, under the message
         QTest::newRow("the last letter wins, even at 11 misses")
             << QByteArray("Wallaby") << QByteArray("CDEFGHIJKMNWLABY") << "You Have Won The Game."
             << "WALLABY-----" << 11 << "win.wav"
-            << "Gallows drawing, 11 of 12 pieces shown, 1 miss left";
+            << "Y: yes, 1 place. 1 miss left. Word: W A L L A B Y.|"
+               "Gallows drawing, 11 of 12 pieces shown, 1 miss left";
         QTest::newRow("the 12th miss loses, a letter still hidden")
             << QByteArray("Internet") << QByteArray("NTBCDFGHJKLMOP") << "You Have Lost The Game"
             << "_NT__N_T----" << 12 << "lose.wav"
-            << "Gallows drawing, 12 of 12 pieces shown, no misses left";
+            << "P: no. No misses left. Word: blank N T blank blank N blank T.|"
+               "Gallows drawing, 12 of 12 pieces shown, no misses left";
         QTest::newRow("a word no button can finish is lost")
             << QByteArray("Ab c") << QByteArray("ABCDEFGHIJKLMNO") << "You Have Lost The Game"
             << "AB_C--------" << 12 << "lose.wav"
-            << "Gallows drawing, 12 of 12 pieces shown, no misses left";
+            << "O: no. No misses left. Word: A B blank C.|"
+               "Gallows drawing, 12 of 12 pieces shown, no misses left";
     }
     void anEndShowsItsMessageThenPlaysItsSoundThenClears() {
         QFETCH(QByteArray, word);
@@ -206,7 +209,7 @@ private slots:
         QStringList order;
         run_->desktop.whileShown = [&](const QString&) {
             order << "message" << board(window) << shownPieces(window)
-                  << window.Picture1->accessibleName();
+                  << window.lblNotice->accessibleName() + u'|' + window.Picture1->accessibleName();
         };
         run_->desktop.whilePlaying = [&] {
             order << "sound" << board(window) << shownPieces(window);

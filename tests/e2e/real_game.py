@@ -106,9 +106,9 @@ class Game:
     @contextlib.contextmanager
     def recorded(self, sounds):
         """Records what the sound server plays meanwhile, and adds the sounds heard to `sounds`."""
-        path = os.path.join(self.folder, "heard.wav")
-        recorder = subprocess.Popen(["parec", "-d", "null.monitor", "--rate=48000", "--channels=1",
-                                     "--format=s16le", "--file-format=wav", path], env=self.sound_env)
+        recorder = subprocess.Popen(["parec", "-d", "null.monitor", "--rate=48000", "--channels=1", "--format=s16le",
+                                     "--file-format=wav", path := os.path.join(self.folder, "heard.wav")],
+                                    env=self.sound_env)
         time.sleep(0.5)
         yield
         time.sleep(0.5)
