@@ -3,6 +3,7 @@
 #include "main_window/word_list_model.h"
 
 #include <QTreeView>
+#include <array>
 
 // The word list in report layout: "Word" and "Length". Rows are addressed from 1 in the order
 // they were appended; callers stay within 1..count().
@@ -42,5 +43,5 @@ protected:
 
 private:
     WordListModel model_;
-    float columnTwips_[2] = {};
+    std::array<float, 2> columnTwips_{}; // its index checked: a trailing C array is not
 };

@@ -305,6 +305,8 @@ private slots:
         heard.clear();
         QTest::mouseClick(window.Command1, Qt::LeftButton);
         QCOMPARE(heard, (QStringList{"focus New Game", "New game, 3 letters."}));
+        QCOMPARE(window.Picture1->accessibleDescription(), // this game's, not the last one's
+                 "Word: blank blank blank. 12 misses left. Missed: none. Found: none.");
         QCOMPARE(press(Qt::Key_Space), QStringList{typeALetter}); // a deal leaves nothing to press
         QCOMPARE(press(Qt::Key_Q), QStringList{"focus Q"});       // and presses nothing
         QCOMPARE(board(window) + shownPieces(window), "___---------" + stage(0));

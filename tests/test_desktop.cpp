@@ -314,6 +314,7 @@ private slots:
         // on the main screen wherever the pointer is.
         QCursor::setPos(QGuiApplication::screens().constLast()->geometry().center());
         QVERIFY(centredOnScreen(openAbout()));
+        QVERIFY(centredOnScreen(frmAbout(run_->desktop))); // as it is made, before it shows
     }
 
     // Run again at a scale factor of 2 (test_desktop_scaled): the pictures are then their own

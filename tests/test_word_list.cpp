@@ -615,6 +615,13 @@ private slots:
         QCOMPARE(run_->desktop.styles, QList<int>{kStyleExclamation});
     }
 
+    void theEditorSaysSoWhenItOpensOnNoWords() {
+        frmWords& editor = editorOn({});
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTRY_COMPARE(editor.lblNotice->accessibleName(), QStringLiteral("No words."));
+    }
+
     void enterPressesOnlyTheButtonThatHasTheFocus() {
         frmWords& editor = editorOn(GameRun::linesOf(kSix));
         editor.show();
