@@ -77,8 +77,13 @@ void hideFromReaders(QWidget* widget) {
     setAccessibleRole(widget, QAccessible::Separator);
 }
 
+// The notice sits in a status bar, as a desktop's own notices do: a screen reader then says its
+// words alone, without "notification" before them.
 QLabel* makeNotice(QWidget* parent) {
-    auto* notice = new QLabel(parent);
+    auto* bar = new QWidget(parent);
+    setAccessibleRole(bar, QAccessible::StatusBar);
+    bar->hide();
+    auto* notice = new QLabel(bar);
     setAccessibleRole(notice, QAccessible::Notification);
     notice->hide();
     return notice;
