@@ -1,5 +1,6 @@
 #include "game/sound_player.h"
 #include "main_window/accessibility.h"
+#include "main_window/dropped_input.h"
 #include "main_window/frm_main.h"
 #include "main_window/letter_slot.h"
 #include "main_window/message_box.h"
@@ -32,7 +33,10 @@ void frmMain::cmdLetter_Click(qint16 index) {
     // What a screen reader says matches the board, the end of a game included.
     describeDrawing(button);
     cueGuess(places > 0);
-    announce(lblNotice, guessReport(letter, places));
+    // At the deciding guess the result is all there is to hear, before its box is read.
+    announce(lblNotice, won    ? tr("%1: yes. %2").arg(letter, tr("You Have Won The Game."))
+                        : lost ? tr("%1: no. %2").arg(letter, tr("You Have Lost The Game"))
+                               : guessReport(letter, places));
     if (won)
         endGame(tr("You Have Won The Game."), QStringLiteral("win.wav"));
     if (lost)
@@ -71,6 +75,9 @@ void frmMain::showStage(qint16 stage) {
 void frmMain::endGame(const QString& message, const QString& sound) {
     platform_.sound.prepare(programFile(sound));
     platform_.messageBox.show(message, kStyleInformation, QStringLiteral("Gibbetry"));
-    platform_.sound.playToEnd(programFile(sound));
+    {
+        const DroppedInput dropped; // keys typed on meanwhile must not deal the next game
+        platform_.sound.playToEnd(programFile(sound));
+    }
     mnuStopGame_Click();
 }

@@ -9,6 +9,8 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <climits>
 
@@ -31,6 +33,17 @@ bool namedBy(Qt::FocusReason reason) {
 
 void frmMain::listenToKeys() {
     installEventFilter(this); // the keys that come while no control has the focus
+    menuBar()->installEventFilter(this);
+    // A menu takes the keyboard from the board and gives it back with nothing focused, however
+    // it closes: the menu bar then never restores the drawing's focus, which a screen reader
+    // would read whole before what the chosen item did.
+    for (const QMenu* menu : {mnuFile, mnuOptions, mnuav})
+        connect(menu, &QMenu::aboutToShow, this, [this] {
+            if (QWidget* focused = focusWidget())
+                focused->clearFocus();
+            named_ = nullptr;
+            focusLetGo_ = true;
+        });
     Picture1->installEventFilter(this);
     Command1->installEventFilter(this);
     for (QPushButton* letter : cmdLetter)
@@ -39,10 +52,23 @@ void frmMain::listenToKeys() {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (event->type() == QEvent::FocusIn) {
+    if (event->type() == QEvent::FocusIn && watched != menuBar()) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // The window made active again with nothing focused: Qt's pick of the first control is
+        // not the player's, and a screen reader would read the drawing before anything else.
+        if (focusLetGo_ && reason == Qt::ActiveWindowFocusReason && widget) {
+            widget->clearFocus();
+            return true;
+        }
+        focusLetGo_ = false;
         auto* letter = qobject_cast<QPushButton*>(watched);
-        if (letter && letter != Command1 && namedBy(static_cast<QFocusEvent*>(event)->reason()))
+        if (letter && letter != Command1 && namedBy(reason))
             named_ = letter;
+    }
+    // A menu bar left with the focus and no menu open gives the keys back to the board.
+    if (watched == menuBar() && event->type() == QEvent::KeyPress && !menuBar()->activeAction()) {
+        menuBar()->clearFocus();
+        return boardKey(this, *static_cast<QKeyEvent*>(event));
     }
     // A key the focused control left alone reaches the window too: it was answered there.
     const bool ownKey = watched != this || !focusWidget();
@@ -140,4 +166,5 @@ void frmMain::leaveNothingFocused() {
     named_ = nullptr;
     if (QWidget* focused = focusWidget(); focused && focused != Picture1)
         focused->clearFocus();
+    focusLetGo_ = !focusWidget();
 }

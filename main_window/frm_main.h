@@ -124,6 +124,8 @@ private:
     QPointer<QPushButton> named_;
     // Where the arrows start from while no letter has the focus.
     qint16 lastLetter_ = 0;
+    // Nothing is focused on purpose, after a guess or a menu: the window keeps it so.
+    bool focusLetGo_ = false;
     bool droppingGame_ = false;
     bool discardedEdits_ = false;
     QPointer<frmWords> words_;

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -182,17 +183,17 @@ private slots:
         QTest::newRow("the last letter wins, even at 11 misses")
             << QByteArray("Wallaby") << QByteArray("CDEFGHIJKMNWLABY") << "You Have Won The Game."
             << "WALLABY-----" << 11 << "win.wav"
-            << "Y: yes, 1 place. 1 miss left. Word: W A L L A B Y.|"
+            << "Y: yes. You Have Won The Game.|"
                "Gallows drawing, 11 of 12 pieces shown, 1 miss left";
         QTest::newRow("the 12th miss loses, a letter still hidden")
             << QByteArray("Internet") << QByteArray("NTBCDFGHJKLMOP") << "You Have Lost The Game"
             << "_NT__N_T----" << 12 << "lose.wav"
-            << "P: no. No misses left. Word: blank N T blank blank N blank T.|"
+            << "P: no. You Have Lost The Game|"
                "Gallows drawing, 12 of 12 pieces shown, no misses left";
         QTest::newRow("a word no button can finish is lost")
             << QByteArray("Ab c") << QByteArray("ABCDEFGHIJKLMNO") << "You Have Lost The Game"
             << "AB_C--------" << 12 << "lose.wav"
-            << "O: no. No misses left. Word: A B blank C.|"
+            << "O: no. You Have Lost The Game|"
                "Gallows drawing, 12 of 12 pieces shown, no misses left";
     }
     void anEndShowsItsMessageThenPlaysItsSoundThenClears() {
@@ -213,6 +214,9 @@ private slots:
         };
         run_->desktop.whilePlaying = [&] {
             order << "sound" << board(window) << shownPieces(window);
+            // typed on during the sound: had it waited, it would press New Game when it ends
+            QCoreApplication::postEvent(window.Command1,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, {}));
         };
         connect(
             window.mnuStartGame, &QAction::changed, &window, [&] { order << "cleared"; },
@@ -223,6 +227,8 @@ private slots:
         QCOMPARE(run_->desktop.texts, QStringList{message});
         QCOMPARE(run_->desktop.styles, QList<int>{kStyleInformation});
         QCOMPARE(run_->desktop.played, QStringList{run_->file(sound)});
+        QCoreApplication::processEvents();
+        QVERIFY(!window.gameInProgress());
         QCOMPARE(run_->desktop.cues, QStringList()); // no screen reader, no cue
         QCOMPARE(noGameDifference(window), QString());
     }
@@ -248,15 +254,19 @@ private slots:
         heard.clear();
         const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             const QAccessibleInterface* object = event->accessibleInterface();
-            // focus news of the object already focused (as a cleared focus gives) is no news
-            if (event->type() == QAccessible::Focus) {
+            // focus news of the object already focused, or of one that lost it (as a cleared
+            // focus gives), is no news
+            if (event->type() == QAccessible::Focus && object->state().focused) {
                 const QString name = object->text(QAccessible::Name);
                 if (name != std::exchange(focused, name))
                     heard << "focus " + name;
             }
+            // a screen reader says a notice's role before its words, unless a status bar holds it
             if (event->type() == kAnnouncementEvent && object &&
-                object->role() == QAccessible::Notification)
-                heard << object->text(QAccessible::Name);
+                object->role() == QAccessible::Notification) {
+                const bool inBar = object->parent()->role() == QAccessible::StatusBar;
+                heard << (inBar ? QString() : "notification ") + object->text(QAccessible::Name);
+            }
         });
         QPlatformAccessibility* accessibility =
             QGuiApplicationPrivate::platformIntegration()->accessibility();
@@ -287,9 +297,9 @@ private slots:
         QCOMPARE(strays, QStringList());
         const auto press = [&](Qt::Key key, QWidget* on = nullptr) {
             heard.clear();
-            QTest::keyClick(on                            ? on
-                            : QApplication::focusWidget() ? QApplication::focusWidget()
-                                                          : static_cast<QWidget*>(&window),
+            QTest::keyClick(on                     ? on
+                            : window.focusWidget() ? window.focusWidget()
+                                                   : static_cast<QWidget*>(&window),
                             key);
             return heard;
         };
@@ -346,20 +356,47 @@ private slots:
         QCOMPARE(press(Qt::Key_Backtab), QStringList{"focus A"});
         QCOMPARE(press(Qt::Key_Return),
                  QStringList{"A: yes, 1 place. 12 misses left. Word: blank A blank."});
-        heard.clear();
-        window.mnuStopGame->trigger();
-        QCOMPARE(heard.last(), QStringLiteral("Game stopped."));
+        // File's first item chosen by keys: Alt, Down opens the menu on it, Enter
+        const auto firstOfFile = [&] {
+            heard.clear();
+            QTest::keyClick(&window, Qt::Key_Alt, Qt::AltModifier);
+            QTest::keyClick(window.menuBar(), Qt::Key_Down);
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+            return heard;
+        };
+        QCOMPARE(firstOfFile().last(), QStringLiteral("Game stopped."));
+        // the keys are the board's again, not the menu bar's, and after Alt, Esc too
+        QCOMPARE(window.focusWidget(), nullptr);
+        QCOMPARE(press(Qt::Key_O), QStringList{noGame});
+        QTest::keyClick(&window, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(window.menuBar(), Qt::Key_Escape);
+        QCOMPARE(press(Qt::Key_O), QStringList{noGame}); // not the Options menu
+        // offscreen, a closed menu leaves no window active; made active again, the window keeps
+        // nothing focused, rather than take Qt's pick of its first control
+        const auto activateAgain = [&] {
+            heard.clear();
+            window.activateWindow();
+            QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; });
+            QCoreApplication::processEvents();
+            return heard;
+        };
+        QCOMPARE(activateAgain().join("#"), QString());
+        QCOMPARE(window.focusWidget(), nullptr);
         QCOMPARE(press(Qt::Key_F2), QStringList{noGame});
         QCOMPARE(press(Qt::Key_Return), QStringList{noGame});
         QCOMPARE(window.Picture1->accessibleName(),
                  QStringLiteral("Gallows drawing, 0 of 12 pieces shown")); // no misses to count
-        window.Command1->setFocus();
-        QCOMPARE(press(Qt::Key_Enter), QStringList{"New game, 3 letters."});
+        // a deal from the menu is heard first: the drawing, focused as at the start, is not read
+        // again before it
+        window.Picture1->setFocus(Qt::TabFocusReason);
+        QCOMPARE(firstOfFile(),
+                 (QStringList{"focus File", "focus New Game", "New game, 3 letters."}));
+        QCOMPARE(activateAgain(), QStringList());
         for (const Qt::Key key : {Qt::Key_W, Qt::Key_Return, Qt::Key_X, Qt::Key_Return, Qt::Key_A})
             press(key);
         // the game is over: the letters go, and New Game deals the next
         QCOMPARE(press(Qt::Key_Return),
-                 (QStringList{"A: yes, 1 place. 12 misses left. Word: W A X.", "focus New Game"}));
+                 (QStringList{"A: yes. You Have Won The Game.", "focus New Game"}));
         QCOMPARE(run_->desktop.texts, QStringList{"You Have Won The Game."});
         // the editor: the row the list stands on, what Add and Remove did, where the focus is
         // after Remove, and on closing, what was thrown away and a game it stopped
