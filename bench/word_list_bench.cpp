@@ -25,7 +25,7 @@
 namespace {
 
 struct Silent final : MessageBox, InputBox, SoundPlayer, Shell {
-    int show(const QString&, int, const QString&) override { return kAnswerOk; }
+    int show(const QString&, int, const QString&, const QString&) override { return kAnswerOk; }
     QString ask(const QString&, const QString&, const QString&, QPoint) override { return {}; }
     void playToEnd(const QString&) override {}
     void open(const QUrl&) override {}

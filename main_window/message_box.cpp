@@ -1,5 +1,6 @@
 #include "main_window/message_box.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 
@@ -11,7 +12,8 @@ QWidget* dialogParent() {
 }
 } // namespace
 
-int QtMessageBox::show(const QString& text, int style, const QString& caption) {
+int QtMessageBox::show(const QString& text, int style, const QString& caption,
+                       const QString& reason) {
     QMessageBox box(dialogParent());
     box.setWindowTitle(caption);
     box.setText(text);
@@ -28,6 +30,9 @@ int QtMessageBox::show(const QString& text, int style, const QString& caption) {
         box.setIcon(QMessageBox::Warning);
         box.setStandardButtons(QMessageBox::Ok);
     }
+    // Read with the button the box opens on.
+    if (QAbstractButton* answer = box.buttons().value(0))
+        answer->setAccessibleDescription(reason);
     switch (box.exec()) {
     case QMessageBox::Retry:
         return kAnswerRetry;

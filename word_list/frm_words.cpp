@@ -65,8 +65,7 @@ void frmWords::cmdAdd_Click() {
         return;
     if (const QString why = refusal(word); !why.isEmpty()) {
         platform_.messageBox.show(tr("Can't Add Word"), kStyleExclamation,
-                                  QStringLiteral("Gibbetry"));
-        announce(lblNotice, why);
+                                  QStringLiteral("Gibbetry"), why);
         return;
     }
     const int words = lstWords->append(word); // its Length is its character count
@@ -105,13 +104,16 @@ void frmWords::sayCurrentRow() {
 
 void frmWords::cmdRemove_Click() {
     if (lstWords->count() <= kFewestWords) {
-        platform_.messageBox.show(tr("Can't Remove Word"), kStyleExclamation,
-                                  QStringLiteral("Gibbetry"));
+        platform_.messageBox.show(
+            tr("Can't Remove Word"), kStyleExclamation, QStringLiteral("Gibbetry"),
+            tr("A list keeps at least %1.").arg(counted(kFewestWords, "word", "words")));
         return;
     }
     const int selected = lstWords->selectedIndex();
-    if (selected == 0)
+    if (selected == 0) {
+        announce(lblNotice, tr("No word chosen: select one, then Remove."));
         return;
+    }
     const QString word = lstWords->text(selected);
     lstWords->remove(selected);
     // The list reports the row it moved to as focused; tell a screen reader where the focus is.

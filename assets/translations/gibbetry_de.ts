@@ -207,6 +207,14 @@
         <source>You Have Lost The Game</source>
         <translation>Sie haben das Spiel verloren</translation>
     </message>
+    <message>
+        <source>%1: yes. %2</source>
+        <translation>%1: ja. %2</translation>
+    </message>
+    <message>
+        <source>%1: no. %2</source>
+        <translation>%1: nein. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmSaving</name>
@@ -292,6 +300,14 @@
     <message>
         <source>Removed %1. %2 left.</source>
         <translation>%1 entfernt. Noch %2.</translation>
+    </message>
+    <message>
+        <source>A list keeps at least %1.</source>
+        <translation>Eine Liste behält mindestens %1.</translation>
+    </message>
+    <message>
+        <source>No word chosen: select one, then Remove.</source>
+        <translation>Kein Wort gewählt: eines wählen, dann Entfernen.</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,14 @@
         <source>You Have Lost The Game</source>
         <translation>Vous avez perdu la partie</translation>
     </message>
+    <message>
+        <source>%1: yes. %2</source>
+        <translation>%1 : oui. %2</translation>
+    </message>
+    <message>
+        <source>%1: no. %2</source>
+        <translation>%1 : non. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmSaving</name>
@@ -292,6 +300,14 @@
     <message>
         <source>Removed %1. %2 left.</source>
         <translation>%1 retiré. Reste %2.</translation>
+    </message>
+    <message>
+        <source>A list keeps at least %1.</source>
+        <translation>Une liste garde au moins %1.</translation>
+    </message>
+    <message>
+        <source>No word chosen: select one, then Remove.</source>
+        <translation>Aucun mot choisi : choisissez-en un, puis Retirer.</translation>
     </message>
 </context>
 </TS>

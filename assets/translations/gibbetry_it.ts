@@ -207,6 +207,14 @@
         <source>You Have Lost The Game</source>
         <translation>Hai perso la partita</translation>
     </message>
+    <message>
+        <source>%1: yes. %2</source>
+        <translation>%1: sì. %2</translation>
+    </message>
+    <message>
+        <source>%1: no. %2</source>
+        <translation>%1: no. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmSaving</name>
@@ -292,6 +300,14 @@
     <message>
         <source>Removed %1. %2 left.</source>
         <translation>%1 rimossa. Restano %2.</translation>
+    </message>
+    <message>
+        <source>A list keeps at least %1.</source>
+        <translation>Un elenco conserva almeno %1.</translation>
+    </message>
+    <message>
+        <source>No word chosen: select one, then Remove.</source>
+        <translation>Nessuna parola scelta: sceglierne una, poi Rimuovi.</translation>
     </message>
 </context>
 </TS>

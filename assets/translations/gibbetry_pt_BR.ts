@@ -207,6 +207,14 @@
         <source>You Have Lost The Game</source>
         <translation>Você perdeu o jogo</translation>
     </message>
+    <message>
+        <source>%1: yes. %2</source>
+        <translation>%1: sim. %2</translation>
+    </message>
+    <message>
+        <source>%1: no. %2</source>
+        <translation>%1: não. %2</translation>
+    </message>
 </context>
 <context>
     <name>frmSaving</name>
@@ -292,6 +300,14 @@
     <message>
         <source>Removed %1. %2 left.</source>
         <translation>%1 removida. Restam %2.</translation>
+    </message>
+    <message>
+        <source>A list keeps at least %1.</source>
+        <translation>Uma lista mantém pelo menos %1.</translation>
+    </message>
+    <message>
+        <source>No word chosen: select one, then Remove.</source>
+        <translation>Nenhuma palavra escolhida: escolha uma e depois Remover.</translation>
     </message>
 </context>
 </TS>

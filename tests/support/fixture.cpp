@@ -17,8 +17,11 @@
 #include <unistd.h>
 #include <utility>
 
-int ScriptedDesktop::show(const QString& text, int style, const QString& caption) {
+int ScriptedDesktop::show(const QString& text, int style, const QString& caption,
+                          const QString& reason) {
     texts.append(caption == QStringLiteral("Gibbetry") ? text : QStringLiteral("wrong caption"));
+    if (!reason.isEmpty())
+        reasons.append(reason);
     styles.append(style);
     if (whileShown)
         whileShown(text);

@@ -29,7 +29,9 @@ struct ScriptedDesktop final : MessageBox, InputBox, SoundPlayer, RandomSource, 
     std::function<void(const QString&)> whileShown; // looks at the board while a message is up
     std::function<void()> whilePlaying;
 
-    int show(const QString& text, int style, const QString& caption) override;
+    QStringList reasons;
+    int show(const QString& text, int style, const QString& caption,
+             const QString& reason = {}) override;
     QString ask(const QString& prompt, const QString& caption, const QString& defaultText,
                 QPoint topLeftTwips) override;
     void playToEnd(const QString& path) override;
