@@ -8,6 +8,7 @@ namespace {
 
 constexpr char kRole[] = "gibbetryAccessibleRole";
 constexpr char kHidden[] = "gibbetryHiddenFromReaders";
+constexpr char kQuiet[] = "gibbetryQuietWhenUnfocused";
 
 // Shown on the screen, but reported as not shown: readers pass over it.
 class UnseenWidget final : public QAccessibleWidget {
@@ -65,7 +66,38 @@ void installRoleFactory() {
     installed = true;
 }
 
+QAccessible::UpdateHandler passedOn = nullptr;
+
+// Handed to the screen reader as though no handler were here.
+void passOn(QAccessibleEvent* event) {
+    const QAccessible::UpdateHandler ours = QAccessible::installUpdateHandler(passedOn);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(ours);
+}
+
+// The news becomes what it should have been: the widget has lost the focus.
+void dropStaleFocus(QAccessibleEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(event->object());
+    if (event->type() == QAccessible::Focus && widget && widget->property(kQuiet).toBool() &&
+        !widget->hasFocus()) {
+        QAccessible::State changed;
+        changed.focused = true;
+        QAccessibleStateChangeEvent lost(widget, changed);
+        passOn(&lost);
+        return;
+    }
+    passOn(event);
+}
+
 } // namespace
+
+void quietWhenUnfocused(QWidget* widget) {
+    static bool installed = false;
+    if (!installed)
+        passedOn = QAccessible::installUpdateHandler(dropStaleFocus);
+    installed = true;
+    widget->setProperty(kQuiet, true);
+}
 
 void setAccessibleRole(QWidget* widget, QAccessible::Role role) {
     installRoleFactory();

@@ -16,6 +16,11 @@ void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 // reviews, so that it is never read in the middle of something else.
 void hideFromReaders(QWidget* widget);
 
+// Qt reports a focus cleared, or taken and given up at once, as news of the widget being focused,
+// and a screen reader would read the widget out. Such news of a marked widget that does not have
+// the focus is not passed on.
+void quietWhenUnfocused(QWidget* widget);
+
 // A label that is never shown and that a screen reader speaks, wherever the focus is, each time
 // it is given something to say.
 QLabel* makeNotice(QWidget* parent);

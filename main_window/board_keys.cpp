@@ -24,6 +24,11 @@ bool isPress(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
+bool givenBack(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
 bool namedBy(Qt::FocusReason reason) {
     return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
            reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
@@ -48,15 +53,18 @@ void frmMain::listenToKeys() {
     Command1->installEventFilter(this);
     for (QPushButton* letter : cmdLetter)
         letter->installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>())
+        if (control->focusPolicy() != Qt::NoFocus)
+            quietWhenUnfocused(control);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::FocusIn && watched != menuBar()) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // The window made active again with nothing focused: Qt's pick of the first control is
-        // not the player's, and a screen reader would read the drawing before anything else.
-        if (focusLetGo_ && reason == Qt::ActiveWindowFocusReason && widget) {
+        // Focus given back as a menu closes or the window comes back, while nothing was focused
+        // on purpose: it is not the player's, and a screen reader would read it out first.
+        if (focusLetGo_ && givenBack(reason) && widget) {
             widget->clearFocus();
             return true;
         }

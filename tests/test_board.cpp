@@ -376,7 +376,8 @@ private slots:
         const auto activateAgain = [&] {
             heard.clear();
             window.activateWindow();
-            QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; });
+            if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }))
+                return QStringList{"the window never came back"};
             QCoreApplication::processEvents();
             return heard;
         };
