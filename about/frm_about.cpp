@@ -84,6 +84,7 @@ frmAbout::frmAbout(Shell& shell)
     Label5->setFont(boldFont(QStringLiteral("Arial"), 18));
     Label2 =
         label<QLabel>(QStringLiteral("Gibbetry"), twipsRect(840, 960, 3495, 255), Qt::white, this);
+    //: %1: the version number, "1.0".
     Label3 = label<QLabel>(tr("Version %1").arg(QStringLiteral("1.0")),
                            twipsRect(840, 1200, 1335, 255), Qt::white, this);
     Label4 = label<LinkLabel>(kWebSite.toString(), twipsRect(840, 1440, 3375, 255),
@@ -109,6 +110,8 @@ frmAbout::frmAbout(Shell& shell)
     // A screen reader reads the box's description as it opens, as a sighted player takes it all
     // in at a glance.
     Label5->setAccessibleDescription(tr("Contact us"));
+    //: The About box as a screen reader reads it on opening. %1: the game's name; %2: "Version
+    //: 1.0"; %3: the web address; %4: the link "Contact us".
     setAccessibleDescription(
         tr("%1. %2. Two links: %3 and %4.")
             .arg(Label2->text(), Label3->text(), Label4->text(), Label7->text()));

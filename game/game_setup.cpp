@@ -38,9 +38,13 @@ void frmMain::mnuStartGame_Click() {
             describeDrawing();
             // Off New Game, so that the next key guesses rather than deals again.
             leaveNothingFocused();
-            const QString dealt =
-                tr("New game, %1.").arg(counted(int(word.size()), "letter", "letters"));
-            announce(lblNotice, droppingGame_ ? tr("Game dropped. ") + dealt : dealt);
+            const int letters = int(word.size());
+            announce(lblNotice, droppingGame_
+                                    //: Spoken when New Game ends a game in progress and deals the
+                                    //: next. %n: the new word's letters.
+                                    ? tr("Game dropped. New game, %n letters.", "", letters)
+                                    //: Spoken at a deal. %n: the word's letters.
+                                    : tr("New game, %n letters.", "", letters));
             if (QAccessible::isActive()) { // the cues load now, not on the first guess
                 platform_.sound.prepareCue(cueFile(true));
                 platform_.sound.prepareCue(cueFile(false));

@@ -34,9 +34,15 @@ void frmMain::cmdLetter_Click(qint16 index) {
     describeDrawing(button);
     cueGuess(places > 0);
     // At the deciding guess the result is all there is to hear, before its box is read.
-    announce(lblNotice, won    ? tr("%1: yes. %2").arg(letter, tr("You Have Won The Game."))
-                        : lost ? tr("%1: no. %2").arg(letter, tr("You Have Lost The Game"))
-                               : guessReport(letter, places));
+    if (won)
+        //: Spoken at the guess that wins. %1: the letter; %2: the message "You Have Won The Game."
+        announce(lblNotice, tr("%1: yes. %2").arg(letter, tr("You Have Won The Game.")));
+    else if (lost)
+        //: Spoken at the guess that loses. %1: the letter; %2: the message "You Have Lost The
+        //: Game".
+        announce(lblNotice, tr("%1: no. %2").arg(letter, tr("You Have Lost The Game")));
+    else
+        announce(lblNotice, guessReport(letter, places));
     if (won)
         endGame(tr("You Have Won The Game."), QStringLiteral("win.wav"));
     if (lost)

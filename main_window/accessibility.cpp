@@ -131,16 +131,3 @@ void announce(QLabel* notice, const QString& text) {
 #endif
     QAccessible::updateAccessibility(&said);
 }
-
-// The nouns the game counts, for translators: "%1 letters" is looked up as the count's text.
-[[maybe_unused]] const char* const kCountedNouns[] = {
-    QT_TRANSLATE_NOOP("Count", "%1 letter"), QT_TRANSLATE_NOOP("Count", "%1 letters"),
-    QT_TRANSLATE_NOOP("Count", "%1 place"),  QT_TRANSLATE_NOOP("Count", "%1 places"),
-    QT_TRANSLATE_NOOP("Count", "%1 miss"),   QT_TRANSLATE_NOOP("Count", "%1 misses"),
-    QT_TRANSLATE_NOOP("Count", "%1 word"),   QT_TRANSLATE_NOOP("Count", "%1 words"),
-};
-
-QString counted(int count, const char* one, const char* many) {
-    const QByteArray text = QByteArray("%1 ") + (count == 1 ? one : many);
-    return QCoreApplication::translate("Count", text.constData()).arg(count);
-}

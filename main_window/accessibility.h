@@ -32,6 +32,3 @@ inline constexpr QAccessible::Event kAnnouncementEvent = QAccessible::Announceme
 #else
 inline constexpr QAccessible::Event kAnnouncementEvent = QAccessible::ObjectShow;
 #endif
-
-// "1 letter", "8 letters": a count as a screen reader should say it.
-QString counted(int count, const char* one, const char* many);

@@ -126,6 +126,7 @@ bool frmMain::pressNamed(QPushButton* letter, const QKeyEvent& key) {
         return true;
     }
     if (!key.isAutoRepeat())
+        //: Spoken when Enter or Space has no letter to press.
         announce(lblNotice, gameInProgress() ? tr("Type a letter to guess.") : gameState());
     return true;
 }
@@ -141,8 +142,11 @@ void frmMain::letterTyped(qint16 index) {
         named_ = letter;
     } else {
         announce(lblNotice,
-                 tr("%1: already tried, %2.")
-                     .arg(letter->text(), inWord(letter->text()) ? tr("a hit") : tr("a miss")));
+                 inWord(letter->text())
+                     //: Spoken when a letter already guessed is typed again. %1: the letter.
+                     ? tr("%1: already tried, a hit.").arg(letter->text())
+                     //: Spoken when a letter already guessed is typed again. %1: the letter.
+                     : tr("%1: already tried, a miss.").arg(letter->text()));
     }
 }
 

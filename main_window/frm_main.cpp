@@ -78,8 +78,10 @@ void frmMain::mnuEditWordsList_Click() {
     // or it all goes unheard.
     QStringList news;
     if (discardedEdits_)
+        //: Spoken as the word list editor closes with edits not saved.
         news << tr("Unsaved changes discarded.");
     if (playing && !gameInProgress())
+        //: Spoken when closing the word list editor ends a game.
         news << tr("Game stopped.");
     if (!news.isEmpty())
         announce(lblNotice, news.join(u' '));

@@ -83,7 +83,8 @@ void frmMain::buildBoard() {
     Frame4 = new QFrame(client);
     // A group, so that a screen reader's review moves on from the letters to the slots.
     setAccessibleRole(Frame4, QAccessible::Grouping);
-    Frame4->setAccessibleName(tr("Letters"));
+    //: A screen reader's name for the group of 26 letter buttons.
+    Frame4->setAccessibleName(tr("Letters", "the letter buttons"));
     Frame4->setGeometry(twipsRect(240, 3840, 7575, 1215));
     Frame4->setFrameStyle(QFrame::Box | QFrame::Sunken);
     paintBlack(Frame4);
@@ -168,7 +169,8 @@ void frmMain::buildMenus() {
     mnuOptions = menuBar()->addMenu(tr("&Options"));
     mnuEditWordsList = mnuOptions->addAction(tr("Edit &Words List"));
 
-    mnuav = menuBar()->addMenu(tr("About"));
+    //: The menu that holds "About Gibbetry"; it has no access key.
+    mnuav = menuBar()->addMenu(tr("About", "menu"));
     mnuabout = mnuav->addAction(tr("About Gibbetry"));
 
     connect(mnuStartGame, &QAction::triggered, this, &frmMain::mnuStartGame_Click);

@@ -18,7 +18,8 @@ void LetterSlot::setCaption(const QString& caption) {
 
 QString LetterSlot::spoken(const QString& caption) {
     if (caption == QStringLiteral("& "))
-        return tr("blank");
+        //: A screen reader's word for a letter of the word not yet found: "Word: blank N T".
+        return tr("blank", "a hidden letter");
     if (caption == QStringLiteral("-"))
         return {};
     return shown(caption).text.trimmed();

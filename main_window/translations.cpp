@@ -5,7 +5,14 @@
 #include <QLocale>
 #include <QTranslator>
 
+void useEnglishCounts() {
+    static QTranslator english;
+    if (english.isEmpty() && english.load(QStringLiteral("gibbetry_en"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(&english);
+}
+
 void useDesktopLanguage() {
+    useEnglishCounts(); // beneath the language's own, which counts in its own way
     static QTranslator game, qt;
     for (QString language : QLocale::system().uiLanguages()) {
         language.replace(u'-', u'_');

@@ -17,14 +17,18 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const {
     if (index.column() == 0)
         return text(index.row());
     // A screen reader says "8 letters", not a bare "8".
-    return role == Qt::DisplayRole ? QVariant(QString::number(length(index.row())))
-                                   : QVariant(counted(length(index.row()), "letter", "letters"));
+    const int letters = int(length(index.row()));
+    if (role == Qt::DisplayRole)
+        return QString::number(letters);
+    //: A row's length, read by a screen reader. %n: its letters.
+    return tr("%n letters", "a word's length", letters);
 }
 
 QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == 0 ? tr("Word") : tr("Length");
+    //: The editor's column headers: the word, and its length in characters.
+    return section == 0 ? tr("Word", "column header") : tr("Length", "column header");
 }
 
 QString WordListModel::text(int position) const {

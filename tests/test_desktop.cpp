@@ -417,6 +417,7 @@ private slots:
         QTest::addColumn<QString>("language");
         QStringList files = QDir(QStringLiteral(GIBBETRY_ASSETS "/translations"))
                                 .entryList({QStringLiteral("gibbetry_*.ts")});
+        files.removeOne(QStringLiteral("gibbetry_en.ts")); // the English counts alone
         for (const QString& file :
              files.isEmpty() ? QStringList{"gibbetry_(none found).ts"} : files)
             QTest::newRow(qPrintable(file)) << file.mid(9).chopped(3);

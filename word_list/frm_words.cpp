@@ -38,7 +38,8 @@ frmWords::frmWords(frmMain& owner, Platform& platform)
 
     lstWords = new ListView(this);
     lstWords->setGeometry(twipsRect(120, 113, 9135, 5415));
-    lstWords->setAccessibleName(tr("Words"));
+    //: A screen reader's name for the editor's list of words.
+    lstWords->setAccessibleName(tr("Words", "the list"));
     cmdAdd = button(tr("Add"), twipsRect(2160, 5633, 1095, 375), this);
     cmdRemove = button(tr("Remove"), twipsRect(3480, 5633, 1095, 375), this);
     cmdSave = button(tr("Save"), twipsRect(4800, 5633, 1095, 375), this);
@@ -69,21 +70,26 @@ void frmWords::cmdAdd_Click() {
         return;
     }
     const int words = lstWords->append(word); // its Length is its character count
-    announce(lblNotice, tr("Added %1. %2.").arg(word, counted(words, "word", "words")));
+    //: Spoken after Add. %1: the word added; %n: the words now in the list.
+    announce(lblNotice, tr("Added %1. %n words.", "", words).arg(word));
 }
 
 // Why a word cannot go in the list, or nothing when it can. A word must also come back from the
 // file as it went in: one line, in the file's code page.
 QString frmWords::refusal(const QString& word) const {
     if (word.size() > frmMain::kLongestWord)
-        return tr("%1 characters: a word has %2 at most.")
-            .arg(word.size())
+        //: Why a word cannot be added, read with the box "Can't Add Word". %n: the characters
+        //: typed (13 or more); %1: the most a word may have, 12.
+        return tr("%n characters: a word has %1 at most.", "", int(word.size()))
             .arg(frmMain::kLongestWord);
     if (word.contains(u'\r') || word.contains(u'\n'))
+        //: Why a word cannot be added, read with the box "Can't Add Word".
         return tr("A word is one line.");
     for (qsizetype at = 0; at < word.size(); ++at) {
         const QString character = word.mid(at, word.at(at).isHighSurrogate() ? 2 : 1);
         if (!fileLine(character))
+            //: Why a word cannot be added, read with the box "Can't Add Word". %1: the character
+            //: the file's code page lacks.
             return tr("The word list file cannot hold %1.").arg(character);
     }
     return {};
@@ -92,25 +98,31 @@ QString frmWords::refusal(const QString& word) const {
 void frmWords::sayCurrentRow() {
     const int row = lstWords->currentRow();
     if (row == 0) {
+        //: Spoken when the editor's list is empty.
         announce(lblNotice, tr("No words."));
         return;
     }
     const QString word = lstWords->text(row);
-    announce(lblNotice, tr("%1, %2, %3 of %4.")
-                            .arg(word, counted(int(word.size()), "letter", "letters"))
+    //: The row the editor's list stands on. %1: the word; %n: its letters; %2: the row's number;
+    //: %3: the rows.
+    announce(lblNotice, tr("%1, %n letters, %2 of %3.", "", int(word.size()))
+                            .arg(word)
                             .arg(row)
                             .arg(lstWords->count()));
 }
 
 void frmWords::cmdRemove_Click() {
     if (lstWords->count() <= kFewestWords) {
-        platform_.messageBox.show(
-            tr("Can't Remove Word"), kStyleExclamation, QStringLiteral("Gibbetry"),
-            tr("A list keeps at least %1.").arg(counted(kFewestWords, "word", "words")));
+        platform_.messageBox.show(tr("Can't Remove Word"), kStyleExclamation,
+                                  QStringLiteral("Gibbetry"),
+                                  //: Why Remove refused, read with the box "Can't Remove Word". %n:
+                                  //: the fewest words a list may have, 5.
+                                  tr("A list keeps at least %n words.", "", kFewestWords));
         return;
     }
     const int selected = lstWords->selectedIndex();
     if (selected == 0) {
+        //: Spoken when Remove has no row chosen; "Remove" is the button's caption.
         announce(lblNotice, tr("No word chosen: select one, then Remove."));
         return;
     }
@@ -122,7 +134,8 @@ void frmWords::cmdRemove_Click() {
         QAccessible::updateAccessibility(&focus);
     }
     announce(lblNotice,
-             tr("Removed %1. %2 left.").arg(word, counted(lstWords->count(), "word", "words")));
+             //: Spoken after Remove. %1: the word removed; %n: the words left in the list.
+             tr("Removed %1. %n words left.", "", lstWords->count()).arg(word));
 }
 
 void frmWords::cmdSave_Click() {

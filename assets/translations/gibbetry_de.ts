@@ -2,55 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>Count</name>
-    <message>
-        <source>%1 letter</source>
-        <translation>%1 Buchstabe</translation>
-    </message>
-    <message>
-        <source>%1 letters</source>
-        <translation>%1 Buchstaben</translation>
-    </message>
-    <message>
-        <source>%1 place</source>
-        <translation>%1 Stelle</translation>
-    </message>
-    <message>
-        <source>%1 places</source>
-        <translation>%1 Stellen</translation>
-    </message>
-    <message>
-        <source>%1 miss</source>
-        <translation>%1 Fehlversuch</translation>
-    </message>
-    <message>
-        <source>%1 misses</source>
-        <translation>%1 Fehlversuche</translation>
-    </message>
-    <message>
-        <source>%1 word</source>
-        <translation>%1 Wort</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 Wörter</translation>
-    </message>
-</context>
-<context>
     <name>LetterSlot</name>
     <message>
         <source>blank</source>
+        <comment>a hidden letter</comment>
+        <extracomment>A screen reader&apos;s word for a letter of the word not yet found: &quot;Word: blank N T&quot;.</extracomment>
         <translation>leer</translation>
     </message>
 </context>
 <context>
     <name>WordListModel</name>
+    <message numerus="yes">
+        <source>%n letters</source>
+        <comment>a word&apos;s length</comment>
+        <extracomment>A row&apos;s length, read by a screen reader. %n: its letters.</extracomment>
+        <translation>
+            <numerusform>%n Buchstabe</numerusform>
+            <numerusform>%n Buchstaben</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Word</source>
+        <comment>column header</comment>
+        <extracomment>The editor&apos;s column headers: the word, and its length in characters.</extracomment>
         <translation>Wort</translation>
     </message>
     <message>
         <source>Length</source>
+        <comment>column header</comment>
         <translation>Länge</translation>
     </message>
 </context>
@@ -66,6 +45,7 @@
     </message>
     <message>
         <source>Version %1</source>
+        <extracomment>%1: the version number, &quot;1.0&quot;.</extracomment>
         <translation>Version %1</translation>
     </message>
     <message>
@@ -82,6 +62,7 @@
     </message>
     <message>
         <source>%1. %2. Two links: %3 and %4.</source>
+        <extracomment>The About box as a screen reader reads it on opening. %1: the game&apos;s name; %2: &quot;Version 1.0&quot;; %3: the web address; %4: the link &quot;Contact us&quot;.</extracomment>
         <translation>%1. %2. Zwei Links: %3 und %4.</translation>
     </message>
 </context>
@@ -89,35 +70,24 @@
     <name>frmMain</name>
     <message>
         <source>Type a letter to guess.</source>
+        <extracomment>Spoken when Enter or Space has no letter to press.</extracomment>
         <translation>Tippen Sie einen Buchstaben zum Raten.</translation>
     </message>
     <message>
-        <source>%1: already tried, %2.</source>
-        <translation>%1: schon versucht, %2.</translation>
-    </message>
-    <message>
-        <source>a hit</source>
-        <translation>ein Treffer</translation>
-    </message>
-    <message>
-        <source>a miss</source>
-        <translation>ein Fehlversuch</translation>
-    </message>
-    <message>
         <source>Unsaved changes discarded.</source>
+        <extracomment>Spoken as the word list editor closes with edits not saved.</extracomment>
         <translation>Ungespeicherte Änderungen verworfen.</translation>
     </message>
     <message>
         <source>Game stopped.</source>
-        <translation>Spiel beendet.</translation>
+        <extracomment>Spoken when closing the word list editor ends a game.
+----------
+Spoken when File, Stop Game ends a game.</extracomment>
+        <translation>Spiel abgebrochen.</translation>
     </message>
     <message>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
-    </message>
-    <message>
-        <source>Letters</source>
-        <translation>Buchstaben</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -144,60 +114,22 @@
         <translation>&amp;Wortliste bearbeiten</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
         <source>About Gibbetry</source>
         <translation>Über Gibbetry</translation>
     </message>
     <message>
-        <source>Gallows drawing, %1 of %2 pieces shown</source>
-        <translation>Galgenzeichnung, %1 von %2 Teilen sichtbar</translation>
-    </message>
-    <message>
         <source>No game in progress. Alt+F, N deals a word.</source>
+        <extracomment>Spoken when a key asks for the game between games. &quot;Alt+F, N&quot; are the keys of the menu File, item New Game: use this language&apos;s access keys.</extracomment>
         <translation>Kein Spiel im Gange. Alt+D, N teilt ein Wort aus.</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source>Word: %1. %2. Missed: %3. Found: %4.</source>
-        <translation>Wort: %1. %2. Daneben: %3. Gefunden: %4.</translation>
-    </message>
-    <message>
         <source>%1: no.</source>
+        <extracomment>The answer to a guess that missed. %1: the letter guessed.</extracomment>
         <translation>%1: nein.</translation>
-    </message>
-    <message>
-        <source>%1: yes, %2.</source>
-        <translation>%1: ja, %2.</translation>
-    </message>
-    <message>
-        <source>%1 %2. Word: %3.</source>
-        <translation>%1 %2. Wort: %3.</translation>
-    </message>
-    <message>
-        <source>%1 left</source>
-        <translation>noch %1</translation>
-    </message>
-    <message>
-        <source>no misses left</source>
-        <translation>keine Fehlversuche mehr</translation>
     </message>
     <message>
         <source>The Words List Is Empty.</source>
         <translation>Die Wortliste ist leer.</translation>
-    </message>
-    <message>
-        <source>New game, %1.</source>
-        <translation>Neues Spiel, %1.</translation>
-    </message>
-    <message>
-        <source>Game dropped. </source>
-        <translation>Spiel abgebrochen. </translation>
     </message>
     <message>
         <source>You Have Won The Game.</source>
@@ -209,11 +141,111 @@
     </message>
     <message>
         <source>%1: yes. %2</source>
+        <extracomment>Spoken at the guess that wins. %1: the letter; %2: the message &quot;You Have Won The Game.&quot;</extracomment>
         <translation>%1: ja. %2</translation>
     </message>
     <message>
         <source>%1: no. %2</source>
+        <extracomment>Spoken at the guess that loses. %1: the letter; %2: the message &quot;You Have Lost The Game&quot;.</extracomment>
         <translation>%1: nein. %2</translation>
+    </message>
+    <message>
+        <source>%1: already tried, a hit.</source>
+        <translation>%1: schon versucht, ein Treffer.</translation>
+    </message>
+    <message>
+        <source>%1: already tried, a miss.</source>
+        <translation>%1: schon versucht, ein Fehlversuch.</translation>
+    </message>
+    <message>
+        <source>Letters</source>
+        <comment>the letter buttons</comment>
+        <extracomment>A screen reader&apos;s name for the group of 26 letter buttons.</extracomment>
+        <translation>Buchstaben</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>menu</comment>
+        <extracomment>The menu that holds &quot;About Gibbetry&quot;; it has no access key.</extracomment>
+        <translation>Über</translation>
+    </message>
+    <message numerus="yes">
+        <source>Gallows drawing, %n of %1 pieces shown</source>
+        <extracomment>The drawing&apos;s name for a screen reader, between games. %n: pieces shown (0 to 12); %1: all the pieces, 12.</extracomment>
+        <translation>
+            <numerusform>Galgenzeichnung, %n von %1 Teilen sichtbar</numerusform>
+            <numerusform>Galgenzeichnung, %n von %1 Teilen sichtbar</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Gallows drawing, %n of %1 pieces shown, %2</source>
+        <extracomment>The drawing&apos;s name for a screen reader during a game. %n: pieces shown (0 to 11); %1: all the pieces, 12; %2: the misses left, &quot;11 misses left&quot;.</extracomment>
+        <translation>
+            <numerusform>Galgenzeichnung, %n von %1 Teilen sichtbar, %2</numerusform>
+            <numerusform>Galgenzeichnung, %n von %1 Teilen sichtbar, %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n misses left</source>
+        <comment>inside a sentence</comment>
+        <extracomment>Ends the drawing&apos;s name: %n, the misses the player has left (1 to 12).</extracomment>
+        <translation>
+            <numerusform>noch %n Fehlversuch</numerusform>
+            <numerusform>noch %n Fehlversuche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Gallows drawing, %1 of %1 pieces shown, no misses left</source>
+        <extracomment>The drawing&apos;s name for a screen reader over the message of a lost game. %1: all the pieces, 12.</extracomment>
+        <translation>Galgenzeichnung, %1 von %1 Teilen sichtbar, keine Fehlversuche mehr</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>no letters</comment>
+        <extracomment>Spoken for a list of letters with nothing in it: &quot;Missed: none.&quot;</extracomment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Word: %1. %2 Missed: %3. Found: %4.</source>
+        <extracomment>F2 and the drawing&apos;s description: the whole game. %1: the word as it stands, &quot;blank N T&quot;; %2: the misses left as a sentence, &quot;11 misses left.&quot;; %3 and %4: letters, &quot;A, O&quot;, or &quot;none&quot;.</extracomment>
+        <translation>Wort: %1. %2 Daneben: %3. Gefunden: %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: yes, %n places.</source>
+        <extracomment>The answer to a guess that hit. %1: the letter guessed; %n: the places it fills.</extracomment>
+        <translation>
+            <numerusform>%1: ja, %n Stelle.</numerusform>
+            <numerusform>%1: ja, %n Stellen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 Word: %3.</source>
+        <extracomment>Said after each guess. %1: the answer, &quot;E: yes, 2 places.&quot;; %2: the misses left as a sentence, &quot;11 misses left.&quot;; %3: the word as it stands, &quot;blank N T E R N E T&quot;.</extracomment>
+        <translation>%1 %2 Wort: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n misses left.</source>
+        <comment>a sentence</comment>
+        <extracomment>A sentence of its own, after a guess and in the whole game. %n: the misses the player has left (1 to 12).</extracomment>
+        <translation>
+            <numerusform>Noch %n Fehlversuch.</numerusform>
+            <numerusform>Noch %n Fehlversuche.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Game dropped. New game, %n letters.</source>
+        <extracomment>Spoken when New Game ends a game in progress and deals the next. %n: the new word&apos;s letters.</extracomment>
+        <translation>
+            <numerusform>Spiel aufgegeben. Neues Spiel, %n Buchstabe.</numerusform>
+            <numerusform>Spiel aufgegeben. Neues Spiel, %n Buchstaben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>New game, %n letters.</source>
+        <translation>
+            <numerusform>Neues Spiel, %n Buchstabe.</numerusform>
+            <numerusform>Neues Spiel, %n Buchstaben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -236,10 +268,6 @@
     <message>
         <source>Edit Words List</source>
         <translation>Wortliste bearbeiten</translation>
-    </message>
-    <message>
-        <source>Words</source>
-        <translation>Wörter</translation>
     </message>
     <message>
         <source>Add</source>
@@ -270,44 +298,74 @@
         <translation>Wort kann nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <source>Added %1. %2.</source>
-        <translation>%1 hinzugefügt. %2.</translation>
-    </message>
-    <message>
-        <source>%1 characters: a word has %2 at most.</source>
-        <translation>%1 Zeichen: Ein Wort hat höchstens %2.</translation>
-    </message>
-    <message>
         <source>A word is one line.</source>
+        <extracomment>Why a word cannot be added, read with the box &quot;Can&apos;t Add Word&quot;.</extracomment>
         <translation>Ein Wort ist eine Zeile.</translation>
     </message>
     <message>
         <source>The word list file cannot hold %1.</source>
+        <extracomment>Why a word cannot be added, read with the box &quot;Can&apos;t Add Word&quot;. %1: the character the file&apos;s code page lacks.</extracomment>
         <translation>Die Wortlistendatei kann %1 nicht aufnehmen.</translation>
     </message>
     <message>
         <source>No words.</source>
+        <extracomment>Spoken when the editor&apos;s list is empty.</extracomment>
         <translation>Keine Wörter.</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3 of %4.</source>
-        <translation>%1, %2, %3 von %4.</translation>
     </message>
     <message>
         <source>Can&apos;t Remove Word</source>
         <translation>Wort kann nicht entfernt werden</translation>
     </message>
     <message>
-        <source>Removed %1. %2 left.</source>
-        <translation>%1 entfernt. Noch %2.</translation>
-    </message>
-    <message>
-        <source>A list keeps at least %1.</source>
-        <translation>Eine Liste behält mindestens %1.</translation>
-    </message>
-    <message>
         <source>No word chosen: select one, then Remove.</source>
+        <extracomment>Spoken when Remove has no row chosen; &quot;Remove&quot; is the button&apos;s caption.</extracomment>
         <translation>Kein Wort gewählt: eines wählen, dann Entfernen.</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <comment>the list</comment>
+        <extracomment>A screen reader&apos;s name for the editor&apos;s list of words.</extracomment>
+        <translation>Wörter</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %1. %n words.</source>
+        <extracomment>Spoken after Add. %1: the word added; %n: the words now in the list.</extracomment>
+        <translation>
+            <numerusform>%1 hinzugefügt. %n Wort.</numerusform>
+            <numerusform>%1 hinzugefügt. %n Wörter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n characters: a word has %1 at most.</source>
+        <extracomment>Why a word cannot be added, read with the box &quot;Can&apos;t Add Word&quot;. %n: the characters typed (13 or more); %1: the most a word may have, 12.</extracomment>
+        <translation>
+            <numerusform>%n Zeichen: Ein Wort hat höchstens %1.</numerusform>
+            <numerusform>%n Zeichen: Ein Wort hat höchstens %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n letters, %2 of %3.</source>
+        <extracomment>The row the editor&apos;s list stands on. %1: the word; %n: its letters; %2: the row&apos;s number; %3: the rows.</extracomment>
+        <translation>
+            <numerusform>%1, %n Buchstabe, %2 von %3.</numerusform>
+            <numerusform>%1, %n Buchstaben, %2 von %3.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A list keeps at least %n words.</source>
+        <extracomment>Why Remove refused, read with the box &quot;Can&apos;t Remove Word&quot;. %n: the fewest words a list may have, 5.</extracomment>
+        <translation>
+            <numerusform>Eine Liste behält mindestens %n Wort.</numerusform>
+            <numerusform>Eine Liste behält mindestens %n Wörter.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %1. %n words left.</source>
+        <extracomment>Spoken after Remove. %1: the word removed; %n: the words left in the list.</extracomment>
+        <translation>
+            <numerusform>%1 entfernt. Noch %n Wort.</numerusform>
+            <numerusform>%1 entfernt. Noch %n Wörter.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "main_window/letter_slot.h"
 #include "main_window/list_view.h"
 #include "main_window/program_folder.h"
+#include "main_window/translations.h"
 #include "word_list/file_replace.h"
 
 #include <QAction>
@@ -46,6 +47,7 @@ float ScriptedDesktop::next() {
 
 GameRun::GameRun() {
     std::signal(SIGXFSZ, SIG_DFL); // as a new program starts, whatever an earlier test did
+    useEnglishCounts();
     setProgramFolder(folder.path());
     // Every place the program may keep its list, a relative one included, is in the test's own.
     qputenv("HOME", QFile::encodeName(home.path()));
