@@ -461,28 +461,42 @@ private slots:
                  QStringList{translator.translate("frmSaving", "Save Successful")});
     }
 
-    // The real program, started on a German desktop (LANG=de_DE.UTF-8), speaks German; its
-    // letters stay A to Z. Run in a program of its own, which reads the desktop's language anew.
+    // The real program, started on a German desktop (LANG=de_DE.UTF-8), speaks German, and on a
+    // Portuguese one of any country, Brazil's Portuguese; its letters stay A to Z. Run in a
+    // program of its own, which reads the desktop's language anew.
+    void theProgramFollowsTheDesktopsLanguage_data() {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("menus");
+        QTest::newRow("German") << "de_DE.UTF-8"
+                                << "&Datei&Optionen";
+        QTest::newRow("Portugal's Portuguese: Brazil's") << "pt_PT.UTF-8"
+                                                         << "&Arquivo&Opções";
+    }
     void theProgramFollowsTheDesktopsLanguage() {
-        if (qEnvironmentVariableIsSet("GIBBETRY_GERMAN_DESKTOP")) {
+        QFETCH(QString, lang);
+        QFETCH(QString, menus);
+        if (qEnvironmentVariableIsSet("GIBBETRY_DESKTOP_MENUS")) {
             useDesktopLanguage();
             DesktopPlatform desktop;
             frmMain window(desktop.platform());
             QString letters;
             for (const QPushButton* letter : window.cmdLetter)
                 letters += letter->text();
-            QCOMPARE(window.mnuFile->title() + window.mnuOptions->title(), "&Datei&Optionen");
+            QCOMPARE(window.mnuFile->title() + window.mnuOptions->title(),
+                     qEnvironmentVariable("GIBBETRY_DESKTOP_MENUS"));
             QCOMPARE(letters, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
             return;
         }
         QProcessEnvironment desktop = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
             desktop.remove(name);
-        desktop.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
-        desktop.insert(QStringLiteral("GIBBETRY_GERMAN_DESKTOP"), QStringLiteral("1"));
+        desktop.insert(QStringLiteral("LANG"), lang);
+        desktop.insert(QStringLiteral("GIBBETRY_DESKTOP_MENUS"), menus);
         QProcess program;
         program.setProcessEnvironment(desktop);
-        program.start(QCoreApplication::applicationFilePath(), {QTest::currentTestFunction()});
+        program.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("%1:%2").arg(QTest::currentTestFunction(), QTest::currentDataTag())});
         QVERIFY(program.waitForFinished(60000));
         QVERIFY2(program.exitCode() == 0, program.readAllStandardOutput().constData());
     }
