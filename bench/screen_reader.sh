@@ -2,8 +2,9 @@
 # Usage: bench/screen_reader.sh [GAME_EXECUTABLE]
 # Plays "Internet" by keys alone under Orca, as a blind player does, in a private desktop session
 # (Xvfb, its own session and accessibility buses) with speech going through speech-dispatcher and
-# espeak-ng into a PulseAudio null sink. Prints what Orca said after each key and, for a hit and a
-# miss, the seconds from Enter until "misses left" has been spoken. Not part of tools/test.
+# espeak-ng into a PulseAudio null sink, recorded, and the game's sounds into another. Prints what
+# Orca said after each key and, for each guess, the seconds from Enter to the answer's first word
+# and to the end of "misses left". Not part of tools/test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ "${1:-}" = --inside-session ]; then
@@ -14,7 +15,7 @@ if [ "${1:-}" = --inside-session ]; then
         PULSE_RUNTIME_PATH="$work/pulse-runtime" PULSE_STATE_PATH="$work/pulse-state"
     mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
     pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=file:"$work/pulse.log" \
-        -L "module-null-sink sink_name=speech" \
+        -L "module-null-sink sink_name=speech" -L "module-null-sink sink_name=game" \
         -L "module-native-protocol-unix socket=$work/pulse auth-anonymous=1" 2>/dev/null &
     pulse=$!
     for _ in $(seq 50); do [ -S "$work/pulse" ] && break; sleep 0.1; done
