@@ -411,7 +411,7 @@ private slots:
                  window.Man[4]->size()); // the drawing grows too
     }
 
-    // A player on a German, French, Spanish, Italian or Brazilian desktop reads every text in
+    // A player on a desktop in any of the game's languages reads every text in
     // their language, each caption whole at the board's own size, each access key once.
     void eachLanguageIsCompleteFitsAndIsHeard_data() {
         QTest::addColumn<QString>("language");
