@@ -252,7 +252,7 @@ Spoken when File, Stop Game ends a game.</extracomment>
     <name>frmSaving</name>
     <message>
         <source>Saving Words List ...</source>
-        <translation>Speichere Liste ...</translation>
+        <translation>Speichere Liste …</translation>
     </message>
     <message>
         <source>Save Successful</source>

@@ -87,7 +87,7 @@ Spoken when File, Stop Game ends a game.</extracomment>
     </message>
     <message>
         <source>New Game</source>
-        <translation>Nuovo gioco</translation>
+        <translation>Gioca</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -95,7 +95,7 @@ Spoken when File, Stop Game ends a game.</extracomment>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation>&amp;Nuovo gioco</translation>
+        <translation>&amp;Nuova partita</translation>
     </message>
     <message>
         <source>S&amp;top Game</source>
@@ -252,7 +252,7 @@ Spoken when File, Stop Game ends a game.</extracomment>
     <name>frmSaving</name>
     <message>
         <source>Saving Words List ...</source>
-        <translation>Salvataggio ...</translation>
+        <translation>Salvataggio…</translation>
     </message>
     <message>
         <source>Save Successful</source>

@@ -260,7 +260,7 @@ Spoken when File, Stop Game ends a game.</extracomment>
     <name>frmSaving</name>
     <message>
         <source>Saving Words List ...</source>
-        <translation>Zapisuję listę ...</translation>
+        <translation>Zapisuję listę…</translation>
     </message>
     <message>
         <source>Save Successful</source>
