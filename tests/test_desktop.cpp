@@ -12,6 +12,7 @@
 #include "main_window/twips.h"
 #include "word_list/frm_saving.h"
 #include "word_list/frm_words.h"
+#include "word_list/settings_file.h"
 
 #include <QAbstractScrollArea>
 #include <QAccessible>
@@ -27,6 +28,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
@@ -433,6 +435,19 @@ private slots:
         QVERIFY(translator.load(QStringLiteral(":/i18n/gibbetry_") + language));
         QCoreApplication::installTranslator(&translator);
         const auto english = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        QFile::remove(run_->file(QStringLiteral("Settings")));
+        run_->start();
+        // a first start gives words of the language, none of them English, each one the board
+        // can spell
+        const QList<QByteArray> words = run_->readSettings().split('\n');
+        QVERIFY(words.size() > 35 && words.last().isEmpty());
+        for (const QByteArray& word : words.first(words.size() - 1))
+            QVERIFY2(QRegularExpression("^[A-Za-z]{3,12}\r$").match(word).hasMatch() &&
+                         !defaultWords().contains(word.chopped(1)),
+                     word.constData());
+        // the English list shipped for everyone gives way to it too; a list changed stays
+        QCOMPARE(startingListFor(GameRun::linesOf(defaultWords())), run_->readSettings());
+        QCOMPARE(startingListFor("Wax\r\n"), QByteArray("Wax\r\n"));
         frmMain& window = run_->start();
         window.show();
         frmWords& editor = window.wordsWindow();

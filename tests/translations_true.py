@@ -63,6 +63,9 @@ def faults(path, scratch):
             elif sorted(set(re.findall(r"%(?:\d|n)", form))) != wanted:
                 yield f"{language}: {form!r} does not keep the placeholders of {source!r}"
     texts = {source: forms[0] for (_, source, _), (_, forms, _, _) in ours.items()}
+    for (context, source, _), (_, forms, _, _) in ours.items():
+        if context == "StartingList" and not re.fullmatch(r"([A-Za-z]{3,12} ){34,}[A-Za-z]{3,12}", forms[0]):
+            yield f"{language}: the starting list needs 35 words or more of 3 to 12 letters A to Z"
     if KEY_HINT in texts:
         keys = f"Alt+{access_key(texts['&File'])}, {access_key(texts['&New Game'])}"
         if keys not in texts[KEY_HINT]:

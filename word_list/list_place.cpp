@@ -155,7 +155,7 @@ void settleWordListPlace() {
     // another program holds it, this start makes none, and the next one tries again.
     const WordListRead given = readWordList(beside);
     if (given.outcome == WordListRead::Read)
-        createFile(own, given.list.bytes);
+        createFile(own, startingListFor(given.list.bytes));
     else if (given.outcome == WordListRead::Busy)
         place().write.clear();
 }

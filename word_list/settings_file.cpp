@@ -4,21 +4,45 @@
 #include "word_list/file_replace.h"
 #include "word_list/list_place.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 
+namespace {
+
+//: The words a first start puts in a new player's list, one space between words: at least 35
+//: words of your language that children know, each of 3 to 12 letters written with A to Z alone
+//: (the board has no other letters: leave out a word that needs one).
+const char* const kStartingWords = QT_TRANSLATE_NOOP(
+    "StartingList", "Internet Computer Corrupted Wallaby Canister President Choice Selective "
+                    "Adaptive Irony Indulge Storm Drain Tree Mallot Chainmail Mountain Mystic "
+                    "Hollywood Music Candle Corn Wash Right Rich Bedding Border Newlywed "
+                    "Television Olive Wax Fake Phonics Silver Sting");
+
+QByteArray linesOf(const QStringList& words) {
+    QByteArray bytes;
+    for (const QString& word : words)
+        bytes += fileLine(word).value_or(QByteArray());
+    return bytes;
+}
+
+} // namespace
+
 const QStringList& defaultWords() {
-    static const QStringList words = {
-        "Internet",   "Computer",  "Corrupted", "Wallaby", "Canister",  "President", "Choice",
-        "Selective",  "Adaptive",  "Irony",     "Indulge", "Storm",     "Drain",     "Tree",
-        "Mallot",     "Chainmail", "Mountain",  "Mystic",  "Hollywood", "Music",     "Candle",
-        "Corn",       "Wash",      "Right",     "Rich",    "Bedding",   "Border",    "Newlywed",
-        "Television", "Olive",     "Wax",       "Fake",    "Phonics",   "Silver",    "Sting",
-    };
+    static const QStringList words = QString::fromLatin1(kStartingWords).split(u' ');
     return words;
+}
+
+QByteArray startingList() {
+    const QString words = QCoreApplication::translate("StartingList", kStartingWords);
+    return linesOf(words.split(u' ', Qt::SkipEmptyParts));
+}
+
+QByteArray startingListFor(const QByteArray& given) {
+    return given == linesOf(defaultWords()) ? startingList() : given;
 }
 
 WordList parseWordList(QByteArray bytes) {
@@ -87,8 +111,5 @@ WordListRead readWordList(const QString& path) {
 }
 
 bool writeDefaultWordList(const QString& path) {
-    QByteArray bytes;
-    for (const QString& word : defaultWords())
-        bytes += *fileLine(word);
-    return createFile(path, bytes);
+    return createFile(path, startingList());
 }

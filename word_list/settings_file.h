@@ -10,8 +10,14 @@
 
 // The word list file: one word a line, every line ending in CR LF as the game writes it.
 
-// The 35 words a first run writes.
+// The game's own 35 words, the English list a first run writes.
 const QStringList& defaultWords();
+// The list a first run writes in the game's language: the English words, 295 bytes, where the
+// game speaks English.
+QByteArray startingList();
+// What a first run copies from a list given for everyone: that list, unless it is the English
+// one as shipped, which gives way to the player's language.
+QByteArray startingListFor(const QByteArray& given);
 
 // Splits the file's bytes into rows. CR LF, a lone LF and a lone CR each end a line (a file
 // edited on Linux ends its lines with LF); a last line without its end still counts, and a final

@@ -11,6 +11,14 @@
     </message>
 </context>
 <context>
+    <name>StartingList</name>
+    <message>
+        <source>Internet Computer Corrupted Wallaby Canister President Choice Selective Adaptive Irony Indulge Storm Drain Tree Mallot Chainmail Mountain Mystic Hollywood Music Candle Corn Wash Right Rich Bedding Border Newlywed Television Olive Wax Fake Phonics Silver Sting</source>
+        <extracomment>The words a first start puts in a new player&apos;s list, one space between words: at least 35 words of your language that children know, each of 3 to 12 letters written with A to Z alone (the board has no other letters: leave out a word that needs one).</extracomment>
+        <translation>Haus Garten Fenster Apfel Blume Baum Wasser Sonne Mond Stern Wolke Regen Schule Buch Tisch Stuhl Katze Hund Vogel Pferd Maus Fisch Brot Milch Kuchen Ball Puppe Zug Auto Schiff Berg Wald Insel Freund Sommer Winter Kerze Musik Geschenk</translation>
+    </message>
+</context>
+<context>
     <name>WordListModel</name>
     <message numerus="yes">
         <source>%n letters</source>
@@ -252,7 +260,7 @@ Spoken when File, Stop Game ends a game.</extracomment>
     <name>frmSaving</name>
     <message>
         <source>Saving Words List ...</source>
-        <translation>Speichere Liste …</translation>
+        <translation>Speichere Liste&#xa0;…</translation>
     </message>
     <message>
         <source>Save Successful</source>

@@ -11,6 +11,14 @@
     </message>
 </context>
 <context>
+    <name>StartingList</name>
+    <message>
+        <source>Internet Computer Corrupted Wallaby Canister President Choice Selective Adaptive Irony Indulge Storm Drain Tree Mallot Chainmail Mountain Mystic Hollywood Music Candle Corn Wash Right Rich Bedding Border Newlywed Television Olive Wax Fake Phonics Silver Sting</source>
+        <extracomment>The words a first start puts in a new player&apos;s list, one space between words: at least 35 words of your language that children know, each of 3 to 12 letters written with A to Z alone (the board has no other letters: leave out a word that needs one).</extracomment>
+        <translation>Maison Jardin Soleil Lune Nuage Pluie Livre Table Chaise Chat Chien Oiseau Cheval Souris Poisson Pain Lait Ballon Train Voiture Bateau Montagne Ami Musique Bougie Cadeau Pomme Fleur Arbre Orange Lapin Jouet Crayon Papier Hiver Printemps Chocolat Dragon</translation>
+    </message>
+</context>
+<context>
     <name>WordListModel</name>
     <message numerus="yes">
         <source>%n letters</source>
@@ -50,7 +58,7 @@
     </message>
     <message>
         <source>Have questions?  Need technical support? </source>
-        <translation>Des questions ? Besoin d&apos;aide ? </translation>
+        <translation>Des questions&#x202f;? Besoin d&apos;aide&#x202f;? </translation>
     </message>
     <message>
         <source>Contact us</source>
@@ -58,12 +66,12 @@
     </message>
     <message>
         <source>Email us!</source>
-        <translation>Écrivez-nous !</translation>
+        <translation>Écrivez-nous&#x202f;!</translation>
     </message>
     <message>
         <source>%1. %2. Two links: %3 and %4.</source>
         <extracomment>The About box as a screen reader reads it on opening. %1: the game&apos;s name; %2: &quot;Version 1.0&quot;; %3: the web address; %4: the link &quot;Contact us&quot;.</extracomment>
-        <translation>%1. %2. Deux liens : %3 et %4.</translation>
+        <translation>%1. %2. Deux liens&#x202f;: %3 et %4.</translation>
     </message>
 </context>
 <context>
@@ -125,7 +133,7 @@ Spoken when File, Stop Game ends a game.</extracomment>
     <message>
         <source>%1: no.</source>
         <extracomment>The answer to a guess that missed. %1: the letter guessed.</extracomment>
-        <translation>%1 : non.</translation>
+        <translation>%1&#x202f;: non.</translation>
     </message>
     <message>
         <source>The Words List Is Empty.</source>
@@ -142,20 +150,20 @@ Spoken when File, Stop Game ends a game.</extracomment>
     <message>
         <source>%1: yes. %2</source>
         <extracomment>Spoken at the guess that wins. %1: the letter; %2: the message &quot;You Have Won The Game.&quot;</extracomment>
-        <translation>%1 : oui. %2</translation>
+        <translation>%1&#x202f;: oui. %2</translation>
     </message>
     <message>
         <source>%1: no. %2</source>
         <extracomment>Spoken at the guess that loses. %1: the letter; %2: the message &quot;You Have Lost The Game&quot;.</extracomment>
-        <translation>%1 : non. %2</translation>
+        <translation>%1&#x202f;: non. %2</translation>
     </message>
     <message>
         <source>%1: already tried, a hit.</source>
-        <translation>%1 : déjà essayée, une bonne lettre.</translation>
+        <translation>%1&#x202f;: déjà essayée, une bonne lettre.</translation>
     </message>
     <message>
         <source>%1: already tried, a miss.</source>
-        <translation>%1 : déjà essayée, une erreur.</translation>
+        <translation>%1&#x202f;: déjà essayée, une erreur.</translation>
     </message>
     <message>
         <source>Letters</source>
@@ -208,20 +216,20 @@ Spoken when File, Stop Game ends a game.</extracomment>
     <message>
         <source>Word: %1. %2 Missed: %3. Found: %4.</source>
         <extracomment>F2 and the drawing&apos;s description: the whole game. %1: the word as it stands, &quot;blank N T&quot;; %2: the misses left as a sentence, &quot;11 misses left.&quot;; %3 and %4: letters, &quot;A, O&quot;, or &quot;none&quot;.</extracomment>
-        <translation>Mot : %1. %2 Ratées : %3. Trouvées : %4.</translation>
+        <translation>Mot&#x202f;: %1. %2 Ratées&#x202f;: %3. Trouvées&#x202f;: %4.</translation>
     </message>
     <message numerus="yes">
         <source>%1: yes, %n places.</source>
         <extracomment>The answer to a guess that hit. %1: the letter guessed; %n: the places it fills.</extracomment>
         <translation>
-            <numerusform>%1 : oui, %n position.</numerusform>
-            <numerusform>%1 : oui, %n positions.</numerusform>
+            <numerusform>%1&#x202f;: oui, %n position.</numerusform>
+            <numerusform>%1&#x202f;: oui, %n positions.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2 Word: %3.</source>
         <extracomment>Said after each guess. %1: the answer, &quot;E: yes, 2 places.&quot;; %2: the misses left as a sentence, &quot;11 misses left.&quot;; %3: the word as it stands, &quot;blank N T E R N E T&quot;.</extracomment>
-        <translation>%1 %2 Mot : %3.</translation>
+        <translation>%1 %2 Mot&#x202f;: %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n misses left.</source>
@@ -319,7 +327,7 @@ Spoken when File, Stop Game ends a game.</extracomment>
     <message>
         <source>No word chosen: select one, then Remove.</source>
         <extracomment>Spoken when Remove has no row chosen; &quot;Remove&quot; is the button&apos;s caption.</extracomment>
-        <translation>Aucun mot choisi : choisissez-en un, puis Retirer.</translation>
+        <translation>Aucun mot choisi&#x202f;: choisissez-en un, puis Retirer.</translation>
     </message>
     <message>
         <source>Words</source>
@@ -339,8 +347,8 @@ Spoken when File, Stop Game ends a game.</extracomment>
         <source>%n characters: a word has %1 at most.</source>
         <extracomment>Why a word cannot be added, read with the box &quot;Can&apos;t Add Word&quot;. %n: the characters typed (13 or more); %1: the most a word may have, 12.</extracomment>
         <translation>
-            <numerusform>%n caractère : un mot en a %1 au plus.</numerusform>
-            <numerusform>%n caractères : un mot en a %1 au plus.</numerusform>
+            <numerusform>%n caractère&#x202f;: un mot en a %1 au plus.</numerusform>
+            <numerusform>%n caractères&#x202f;: un mot en a %1 au plus.</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -11,6 +11,14 @@
     </message>
 </context>
 <context>
+    <name>StartingList</name>
+    <message>
+        <source>Internet Computer Corrupted Wallaby Canister President Choice Selective Adaptive Irony Indulge Storm Drain Tree Mallot Chainmail Mountain Mystic Hollywood Music Candle Corn Wash Right Rich Bedding Border Newlywed Television Olive Wax Fake Phonics Silver Sting</source>
+        <extracomment>The words a first start puts in a new player&apos;s list, one space between words: at least 35 words of your language that children know, each of 3 to 12 letters written with A to Z alone (the board has no other letters: leave out a word that needs one).</extracomment>
+        <translation>Casa Giardino Finestra Sole Luna Stella Nuvola Pioggia Scuola Libro Tavolo Sedia Gatto Cane Uccello Cavallo Topo Pesce Pane Latte Torta Palla Bambola Treno Macchina Barca Montagna Bosco Isola Amico Musica Candela Regalo Mela Fiore Albero Arancia Coniglio Gelato Inverno Estate</translation>
+    </message>
+</context>
+<context>
     <name>WordListModel</name>
     <message numerus="yes">
         <source>%n letters</source>

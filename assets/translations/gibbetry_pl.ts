@@ -11,6 +11,14 @@
     </message>
 </context>
 <context>
+    <name>StartingList</name>
+    <message>
+        <source>Internet Computer Corrupted Wallaby Canister President Choice Selective Adaptive Irony Indulge Storm Drain Tree Mallot Chainmail Mountain Mystic Hollywood Music Candle Corn Wash Right Rich Bedding Border Newlywed Television Olive Wax Fake Phonics Silver Sting</source>
+        <extracomment>The words a first start puts in a new player&apos;s list, one space between words: at least 35 words of your language that children know, each of 3 to 12 letters written with A to Z alone (the board has no other letters: leave out a word that needs one).</extracomment>
+        <translation>Dom Okno Gwiazda Chmura Deszcz Kot Pies Ptak Mysz Ryba Chleb Mleko Tort Lalka Auto Statek Las Wyspa Kolega Muzyka Prezent Kwiat Drzewo Zabawka Zima Lato Czekolada Buty Morze Rower Parasol Kredka Smok Miasto Rzeka Okulary Kapelusz Dziecko</translation>
+    </message>
+</context>
+<context>
     <name>WordListModel</name>
     <message numerus="yes">
         <source>%n letters</source>
