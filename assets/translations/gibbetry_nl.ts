@@ -289,7 +289,7 @@ Spoken when File, Stop Game ends a game.</extracomment>
     </message>
     <message>
         <source>Remove</source>
-        <translation>Verwijderen</translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -365,7 +365,7 @@ Spoken when File, Stop Game ends a game.</extracomment>
     <message>
         <source>No word chosen: select one, then Remove.</source>
         <extracomment>Spoken when Remove has no row chosen; &quot;Remove&quot; is the button&apos;s caption.</extracomment>
-        <translation>Geen woord gekozen: kies er een en dan Verwijderen.</translation>
+        <translation>Geen woord gekozen: kies er een en dan Wissen.</translation>
     </message>
     <message numerus="yes">
         <source>Removed %1. %n words left.</source>
