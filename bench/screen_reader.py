@@ -1,7 +1,6 @@
 """Plays the real game under Orca and reports what was spoken, and when.
 Run by screen_reader.sh: python3 screen_reader.py GAME_EXECUTABLE WORK_FOLDER"""
 
-import io
 import os
 import re
 import shutil

@@ -33,20 +33,19 @@ void frmMain::cmdLetter_Click(qint16 index) {
     // What a screen reader says matches the board, the end of a game included.
     describeDrawing(button);
     cueGuess(places > 0);
+    const QString result = won ? tr("You Have Won The Game.") : tr("You Have Lost The Game");
     // At the deciding guess the result is all there is to hear, before its box is read.
     if (won)
         //: Spoken at the guess that wins. %1: the letter; %2: the message "You Have Won The Game."
-        announce(lblNotice, tr("%1: yes. %2").arg(letter, tr("You Have Won The Game.")));
+        announce(lblNotice, tr("%1: yes. %2").arg(letter, result));
     else if (lost)
         //: Spoken at the guess that loses. %1: the letter; %2: the message "You Have Lost The
         //: Game".
-        announce(lblNotice, tr("%1: no. %2").arg(letter, tr("You Have Lost The Game")));
+        announce(lblNotice, tr("%1: no. %2").arg(letter, result));
     else
         announce(lblNotice, guessReport(letter, places));
-    if (won)
-        endGame(tr("You Have Won The Game."), QStringLiteral("win.wav"));
-    if (lost)
-        endGame(tr("You Have Lost The Game"), QStringLiteral("lose.wav"));
+    if (won || lost)
+        endGame(result, won ? QStringLiteral("win.wav") : QStringLiteral("lose.wav"));
     button->setEnabled(false);
     if (won || lost)
         Command1->setFocus(Qt::OtherFocusReason); // the next game is one key away

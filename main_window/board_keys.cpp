@@ -43,12 +43,7 @@ void frmMain::listenToKeys() {
     // it closes: the menu bar then never restores the drawing's focus, which a screen reader
     // would read whole before what the chosen item did.
     for (const QMenu* menu : {mnuFile, mnuOptions, mnuav})
-        connect(menu, &QMenu::aboutToShow, this, [this] {
-            if (QWidget* focused = focusWidget())
-                focused->clearFocus();
-            named_ = nullptr;
-            focusLetGo_ = true;
-        });
+        connect(menu, &QMenu::aboutToShow, this, [this] { leaveNothingFocused(false); });
     Picture1->installEventFilter(this);
     Command1->installEventFilter(this);
     for (QPushButton* letter : cmdLetter)
@@ -174,9 +169,9 @@ QPushButton* frmMain::letterToward(const QPushButton* from, int arrow) const {
 
 // After a deal or a guess no control keeps the focus: a screen reader then says nothing of the
 // focus before the answer, and no Enter can guess a letter nobody named.
-void frmMain::leaveNothingFocused() {
+void frmMain::leaveNothingFocused(bool keepTheDrawing) {
     named_ = nullptr;
-    if (QWidget* focused = focusWidget(); focused && focused != Picture1)
+    if (QWidget* focused = focusWidget(); focused && !(keepTheDrawing && focused == Picture1))
         focused->clearFocus();
     focusLetGo_ = !focusWidget();
 }

@@ -103,7 +103,8 @@ private:
     bool pressNamed(QPushButton* letter, const QKeyEvent& key);
     void letterTyped(qint16 index);
     QPushButton* letterToward(const QPushButton* from, int arrow) const;
-    void leaveNothingFocused();
+    // The drawing, where the player went to read it, keeps the focus unless told otherwise.
+    void leaveNothingFocused(bool keepTheDrawing = true);
 
     void layOutWord(const QString& word);
     bool wordComplete() const;

@@ -8,13 +8,15 @@
 
 namespace {
 
-// A language the game has only in another country's form ("pt_BR" for "pt_PT" or "pt"): nearer to
-// the player than English.
-QString otherCountrysForm(const QString& language) {
-    const QString base = language.section(u'_', 0, 0);
-    const QStringList forms =
-        QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("gibbetry_%1_*.qm").arg(base)});
-    return forms.isEmpty() ? QStringLiteral("-") : forms.first().chopped(3).mid(9);
+// The game's translation for the language, or for another country's form of it where that is all
+// the game has ("pt_BR" for "pt_PT" or "pt"): nearer to the player than English.
+bool loadLanguage(QTranslator& game, const QString& language) {
+    const QString folder = QStringLiteral(":/i18n");
+    if (game.load(QStringLiteral("gibbetry_") + language, folder))
+        return true;
+    const QStringList forms = QDir(folder).entryList(
+        {QStringLiteral("gibbetry_%1_*.qm").arg(language.section(u'_', 0, 0))});
+    return !forms.isEmpty() && game.load(forms.first(), folder);
 }
 
 } // namespace
@@ -32,9 +34,7 @@ void useDesktopLanguage() {
         language.replace(u'-', u'_');
         if (language == u'C' || language.startsWith(QStringLiteral("en")))
             return; // preferred to any language further down the desktop's list
-        if (!game.load(QStringLiteral("gibbetry_") + language, QStringLiteral(":/i18n")) &&
-            !game.load(QStringLiteral("gibbetry_") + otherCountrysForm(language),
-                       QStringLiteral(":/i18n")))
+        if (!loadLanguage(game, language))
             continue;
         QCoreApplication::installTranslator(&game);
         // Debian's qt6-translations-l10n, where it is installed
