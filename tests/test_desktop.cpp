@@ -531,6 +531,9 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(differingPixels(window, QStringLiteral("board")), 0);
+        const QRect body(window.Man[6]->mapTo(&window, QPoint()), window.Man[6]->size());
+        const QColor figure = boldestAgainst(window.grab().toImage(), body, Qt::black);
+        QVERIFY2(contrastRatio(figure, Qt::black) >= 3, qPrintable(figure.name()));
         QCOMPARE(differingPixels(*window.mnuFile, QStringLiteral("file_menu")), 0);
         window.wordsWindow().cmdClose->click(); // loads the first run's words
         window.Command1->click();               // deals "Selective"
