@@ -2,6 +2,7 @@
 
 #include "main_window/accessibility.h"
 #include "main_window/frm_main.h"
+#include "main_window/letter_button.h"
 #include "main_window/letter_slot.h"
 
 #include <QAction>

@@ -3,6 +3,7 @@
 #include "game/sound_player.h"
 #include "main_window/accessibility.h"
 #include "main_window/frm_main.h"
+#include "main_window/letter_button.h"
 #include "main_window/letter_slot.h"
 #include "main_window/list_view.h"
 #include "main_window/message_box.h"

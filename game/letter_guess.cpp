@@ -2,6 +2,7 @@
 #include "main_window/accessibility.h"
 #include "main_window/dropped_input.h"
 #include "main_window/frm_main.h"
+#include "main_window/letter_button.h"
 #include "main_window/letter_slot.h"
 #include "main_window/message_box.h"
 #include "main_window/platform.h"
@@ -12,7 +13,7 @@
 #include <QPushButton>
 
 void frmMain::cmdLetter_Click(qint16 index) {
-    QPushButton* button = cmdLetter[index];
+    LetterButton* button = cmdLetter[index];
     const QString letter = button->text();
     int places = 0;
     for (LetterSlot* slot : lblLetter) {
@@ -46,6 +47,7 @@ void frmMain::cmdLetter_Click(qint16 index) {
         announce(lblNotice, guessReport(letter, places));
     if (won || lost)
         endGame(result, won ? QStringLiteral("win.wav") : QStringLiteral("lose.wav"));
+    button->markGuess(places > 0 ? LetterButton::Guess::Found : LetterButton::Guess::Missed);
     button->setEnabled(false);
     if (won || lost)
         Command1->setFocus(Qt::OtherFocusReason); // the next game is one key away

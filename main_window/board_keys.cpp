@@ -4,6 +4,7 @@
 
 #include "main_window/accessibility.h"
 #include "main_window/frm_main.h"
+#include "main_window/letter_button.h"
 
 #include <QFocusEvent>
 #include <QFrame>

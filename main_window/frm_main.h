@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class LetterButton;
 class LetterSlot;
 class ListView;
 class frmAbout;
@@ -34,7 +35,7 @@ public:
     QLabel* Image1 = nullptr;
     QPushButton* Command1 = nullptr;
     QFrame* Frame4 = nullptr;
-    std::array<QPushButton*, 26> cmdLetter{};
+    std::array<LetterButton*, 26> cmdLetter{};
     // One slot a character: the longest word the board can show.
     static constexpr int kLongestWord = 12;
     std::array<LetterSlot*, kLongestWord> lblLetter{};

@@ -6,6 +6,7 @@
 #include "main_window/figure.h"
 #include "main_window/frm_main.h"
 #include "main_window/legibility.h"
+#include "main_window/letter_button.h"
 #include "main_window/letter_slot.h"
 #include "main_window/picture.h"
 #include "main_window/twips.h"
@@ -34,16 +35,6 @@ QLabel* image(QWidget* parent, const QString& resource, QRect place) {
     label->setPixmap(picture(resource));
     label->setGeometry(place);
     return label;
-}
-
-// A used letter still looks unavailable, but its caption stays readable against its button,
-// light or dark.
-void keepUsedLetterReadable(QPushButton* letter) {
-    QPalette palette = letter->palette();
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText,
-                     usedCaptionColour(palette.color(QPalette::Active, QPalette::Button),
-                                       palette.color(QPalette::Active, QPalette::ButtonText)));
-    letter->setPalette(palette);
 }
 
 QRect placeOf(const FigurePiece& piece) {
@@ -130,13 +121,12 @@ void frmMain::buildFigure() {
 
 void frmMain::buildLetterButtons() {
     for (int i = 0; i < 26; ++i) {
-        auto* button = new QPushButton(QString(QChar(u'A' + i)), Frame4);
         const bool topRow = i < 15;
         const int left = topRow ? 120 + 480 * i : 1080 + 480 * (i - 15);
-        button->setGeometry(twipsRect(left, topRow ? 240 : 720, 400, 400));
+        auto* button = new LetterButton(QChar(u'A' + i),
+                                        twipsRect(left, topRow ? 240 : 720, 400, 400), Frame4);
         const auto index = static_cast<qint16>(i);
         connect(button, &QPushButton::clicked, this, [this, index] { cmdLetter_Click(index); });
-        keepUsedLetterReadable(button);
         cmdLetter[i] = button;
     }
 }

@@ -19,19 +19,16 @@ double luminance(const QColor& colour) {
            0.0722 * linear(colour.blueF());
 }
 
-QColor greyOfLuminance(double target) {
-    int best = 0;
-    for (int level = 0; level < 256; ++level) {
-        if (std::abs(luminance(QColor(level, level, level)) - target) <
-            std::abs(luminance(QColor(best, best, best)) - target))
-            best = level;
-    }
-    return {best, best, best};
-}
-
 QColor blend(const QColor& from, const QColor& to, int percent) {
     const auto mix = [percent](int a, int b) { return a + (b - a) * percent / 100; };
     return {mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue())};
+}
+
+double weakestContrast(const QColor& colour, const QList<QColor>& neighbours) {
+    double weakest = 21;
+    for (const QColor& neighbour : neighbours)
+        weakest = std::min(weakest, contrastRatio(colour, neighbour));
+    return weakest;
 }
 
 } // namespace
@@ -42,47 +39,81 @@ double contrastRatio(const QColor& one, const QColor& other) {
     return std::max(a, b) / std::min(a, b);
 }
 
-QColor focusRingColour(const QColor& face, const QColor& behind, const QColor& highlight) {
-    const auto weakest = [&](const QColor& ring) {
-        return std::min(contrastRatio(ring, face), contrastRatio(ring, behind));
+QColor standingOut(const QList<QColor>& neighbours, const QColor& preferred) {
+    if (weakestContrast(preferred, neighbours) >= kLeastContrast)
+        return preferred;
+    // Otherwise the preferred hue, lighter or darker, where one stands out enough between a light
+    // side and a dark one, or else black or white.
+    QColor best = preferred;
+    const auto consider = [&](const QColor& colour) {
+        if (weakestContrast(colour, neighbours) > weakestContrast(best, neighbours))
+            best = colour;
     };
-    if (weakest(highlight) >= kLeastContrast)
-        return highlight;
-    // Between a light side and a dark one, the grey that stands equally far from both.
-    const double between = std::sqrt((luminance(face) + 0.05) * (luminance(behind) + 0.05)) - 0.05;
-    QColor best = highlight;
-    for (const QColor& ring : {QColor(Qt::black), QColor(Qt::white), greyOfLuminance(between)}) {
-        if (weakest(ring) > weakest(best))
-            best = ring;
-    }
-    return best;
+    const QColor hue = preferred.toHsl();
+    for (int lightness = 0; lightness < 256; lightness += 5)
+        consider(QColor::fromHsl(hue.hslHue(), hue.hslSaturation(), lightness));
+    consider(Qt::black);
+    consider(Qt::white);
+    return best.toRgb();
 }
 
-QColor usedCaptionColour(const QColor& face, const QColor& text) {
+QColor usedCaptionColour(const QList<QColor>& face, const QColor& text) {
     for (int percent = 55; percent < 90; percent += 5) {
-        if (contrastRatio(blend(face, text, percent), face) >= kLeastContrast)
-            return blend(face, text, percent);
+        if (weakestContrast(blend(face.value(0), text, percent), face) >= kLeastContrast)
+            return blend(face.value(0), text, percent);
     }
-    return blend(face, text, 90);
+    return blend(face.value(0), text, 90);
+}
+
+QList<QColor> drawnFace(const QStyleOptionButton& option, const QWidget* button,
+                        const QColor& behind) {
+    QStyleOptionButton face = option;
+    face.rect = QRect(QPoint(), option.rect.size());
+    face.text.clear();
+    QImage drawn(face.rect.size(), QImage::Format_RGB32);
+    drawn.fill(behind);
+    {
+        QPainter painter(&drawn);
+        button->style()->drawControl(QStyle::CE_PushButtonBevel, &face, &painter, button);
+    }
+    // Down the middle, where a caption and its marks lie, and across from where a ring lies.
+    const QPoint middle = face.rect.center();
+    const int inset = ringWidth(button->font()) + 1;
+    QList<QColor> shades;
+    const auto take = [&](int x, int y) {
+        if (const QColor shade = drawn.pixelColor(x, y); !shades.contains(shade))
+            shades << shade;
+    };
+    for (int y = inset; y < face.rect.height() - inset; ++y)
+        take(middle.x(), y);
+    for (int x = inset; x < middle.x(); ++x)
+        take(x, middle.y());
+    return shades;
+}
+
+int ringWidth(const QFont& font) {
+    return std::max(2, int(std::lround(QFontMetricsF(font).height() / 6)));
 }
 
 void FocusRingStyle::drawControl(ControlElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
     QProxyStyle::drawControl(element, option, painter, widget);
     const auto* button = qobject_cast<const QAbstractButton*>(widget);
-    if (element != CE_PushButton || !button || !(option->state & State_HasFocus))
+    const auto* buttonOption = qstyleoption_cast<const QStyleOptionButton*>(option);
+    if (element != CE_PushButton || !button || !buttonOption || !(option->state & State_HasFocus))
         return;
     const QWidget* parent = button->parentWidget();
     const QColor behind = parent ? parent->palette().color(parent->backgroundRole())
                                  : option->palette.window().color();
-    QPen pen(focusRingColour(option->palette.color(QPalette::Button), behind,
-                             option->palette.color(QPalette::Highlight)),
-             kRingWidth);
+    const double width = ringWidth(button->font());
+    QPen pen(standingOut(drawnFace(*buttonOption, button, behind) << behind,
+                         option->palette.color(QPalette::Highlight)),
+             width);
     pen.setJoinStyle(Qt::MiterJoin);
     painter->save();
     painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);
-    painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+    painter->drawRect(QRectF(option->rect).adjusted(width / 2, width / 2, -width / 2, -width / 2));
     painter->restore();
 }
 

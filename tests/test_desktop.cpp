@@ -93,14 +93,14 @@ qsizetype differingPixels(QWidget& window, const QString& name) {
     return differing;
 }
 
-// A palette of the desktop's dark kind: light text on dark buttons and windows.
-QPalette darkPalette() {
-    QPalette dark(QColor(53, 53, 53), QColor(35, 35, 35));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    return dark;
+// A desktop's palette: its ground for windows and buttons, its ink, and its highlight.
+QPalette desktopPalette(const QColor& ground, const QColor& ink, const QColor& highlight) {
+    QPalette palette(ground, ground);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, ink);
+    palette.setColor(QPalette::Highlight, highlight);
+    return palette;
 }
 
 // The colour in `area` of the image that stands out most against `ground`.
@@ -331,57 +331,90 @@ private slots:
                      .convertToFormat(QImage::Format_ARGB32));
     }
 
-    // A player who sees poorly finds the focus and reads the letters already used, in a light
-    // palette and in a dark one, and sees no line that is not meant to be seen.
+    // A player who sees poorly finds the focus and reads the letters already used, and how each
+    // went, in any palette, judged on the pixels drawn; and sees no line that is not meant to be
+    // seen. The dark palette's buttons are drawn lighter than its Button colour.
     void theFocusAndTheUsedLettersStandOutInEveryPalette_data() {
-        QTest::addColumn<bool>("dark");
-        QTest::newRow("light") << false;
-        QTest::newRow("dark") << true;
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QApplication::style()->standardPalette();
+        QTest::newRow("dark") << desktopPalette(QColor(32, 32, 32), Qt::white,
+                                                QColor(60, 110, 200));
+        QTest::newRow("dark, grey text")
+            << desktopPalette(QColor(70, 70, 70), QColor(200, 200, 200), QColor(60, 110, 200));
+        QTest::newRow("high contrast, white") << desktopPalette(Qt::white, Qt::black, Qt::black);
+        QTest::newRow("high contrast, black")
+            << desktopPalette(Qt::black, Qt::white, QColor(26, 235, 255));
     }
     void theFocusAndTheUsedLettersStandOutInEveryPalette() {
-        QFETCH(bool, dark);
+        QFETCH(QPalette, palette);
         const QPalette before = QApplication::palette();
         const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
-        QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+        QApplication::setPalette(palette);
         run_->writeWords({"Wax"});
         frmMain& window = run_->start();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto placeOf = [&](const QWidget* widget) {
+            return QRect(widget->mapTo(&window, QPoint()), widget->size());
+        };
         const QImage between = window.grab().toImage();
-        const QRect line = window.Line1->geometry().translated(window.centralWidget()->pos());
-        QCOMPARE(boldestAgainst(between, line, Qt::black), QColor(Qt::black));
+        QCOMPARE(boldestAgainst(between, placeOf(window.Line1), Qt::black), QColor(Qt::black));
+        const QColor frame = between.pixelColor(placeOf(window.Picture1).center().x(),
+                                                placeOf(window.Picture1).top());
+        QVERIFY2(contrastRatio(frame, Qt::black) >= 3, qPrintable(frame.name()));
+        const auto type = [&](std::initializer_list<Qt::Key> keys) {
+            for (const Qt::Key key : keys)
+                QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, key);
+        };
         window.Command1->click();
-        for (const Qt::Key key : {Qt::Key_Q, Qt::Key_Return, Qt::Key_E})
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window,
-                            key);
-        QColor face;
+        type({Qt::Key_Q, Qt::Key_Return});
         const auto measure = [&](QPushButton* button) {
             const QImage shown = window.grab().toImage();
-            const QRect place(button->mapTo(&window, QPoint()), button->size());
+            const QRect place = placeOf(button);
             const int middle = place.center().y();
             const QColor ring = shown.pixelColor(place.left(), middle);
-            face = shown.pixelColor(place.left() + 4, place.top() + 4);
             const QColor behind = shown.pixelColor(place.left() - 2, middle);
-            QCOMPARE(shown.pixelColor(place.left() + FocusRingStyle::kRingWidth - 1, middle), ring);
-            QVERIFY2(contrastRatio(ring, face) >= 3 && contrastRatio(ring, behind) >= 3,
-                     qPrintable(QStringLiteral("%1 on %2 before %3")
-                                    .arg(ring.name(), face.name(), behind.name())));
+            QCOMPARE(shown.pixelColor(place.left() + ringWidth(button->font()) - 1, middle), ring);
+            const int inside = ringWidth(button->font()) + 2;
+            for (const QColor& face :
+                 {shown.pixelColor(place.left() + inside, middle),
+                  shown.pixelColor(place.center().x(), place.top() + inside),
+                  shown.pixelColor(place.center().x(), place.bottom() - inside)})
+                QVERIFY2(contrastRatio(ring, face) >= 3 && contrastRatio(ring, behind) >= 3,
+                         qPrintable(QStringLiteral("%1 on %2 before %3")
+                                        .arg(ring.name(), face.name(), behind.name())));
         };
         window.Command1->setFocus(Qt::TabFocusReason);
         measure(window.Command1);
-        QTest::keyClick(window.Command1, Qt::Key_E);
+        type({Qt::Key_E});
         measure(window.cmdLetter['E' - 'A']);
+        type({Qt::Key_Return, Qt::Key_A, Qt::Key_Return});
+
+        // A used caption, and the mark under a letter found or through one missed, against the
+        // face.
         const QImage shown = window.grab().toImage();
-        const auto caption = [&](char letter) {
+        const auto ink = [&](char letter, int above) {
             const QPushButton* button = window.cmdLetter[letter - 'A'];
-            return contrastRatio(
-                boldestAgainst(shown, QRect(button->mapTo(&window, QPoint(8, 8)), QSize(11, 11)),
-                               face),
-                face);
+            const QFontMetrics metrics(button->font());
+            const QPoint centre = placeOf(button).center();
+            const int baseline = centre.y() + (metrics.ascent() - metrics.descent()) / 2;
+            const int half = metrics.horizontalAdvance(button->text()) / 2;
+            const QRect caption(centre.x() - half, baseline - metrics.capHeight(), half * 2,
+                                metrics.capHeight());
+            const QRect band =
+                above > 0   ? QRect(centre.x(), caption.top() - 2 * above, half + 2, 2 * above - 1)
+                : above < 0 ? QRect(centre.x() - 1, baseline + 2, 3, -3 * above)
+                            : caption;
+            const QColor face = shown.pixelColor(centre.x(), placeOf(button).top() + 4);
+            return contrastRatio(boldestAgainst(shown, band, face), face);
         };
+        const int mark = ringWidth(window.font());
         QVERIFY2(
-            caption('Q') >= 3 && caption('Q') < caption('R'),
-            qPrintable(QStringLiteral("used %1, to try %2").arg(caption('Q')).arg(caption('R'))));
+            ink('A', 0) >= 3 && ink('A', 0) < ink('R', 0),
+            qPrintable(QStringLiteral("used %1, to try %2").arg(ink('A', 0)).arg(ink('R', 0))));
+        QVERIFY2(ink('A', -mark) >= 3 && ink('A', mark) < 1.5, "found: a bar under, no stroke");
+        QVERIFY2(ink('E', mark) >= 3 && ink('E', -mark) < 1.5, "missed: a stroke, no bar");
+        QVERIFY2(ink('R', mark) < 1.5 && ink('R', -mark) < 1.5, "still to try: no mark");
     }
 
     // A player who reads with a large desktop font finds every caption whole: the windows grow.

@@ -5,6 +5,7 @@
 #include "game/sound_player.h"
 #include "main_window/frm_main.h"
 #include "main_window/input_box.h"
+#include "main_window/letter_button.h"
 #include "main_window/message_box.h"
 #include "main_window/platform.h"
 
