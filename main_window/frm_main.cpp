@@ -12,11 +12,19 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
+
+namespace {
+// Room for the window manager's title bar and borders, unknown before a window first shows.
+constexpr QSize kWindowFrame{16, 48};
+} // namespace
 
 frmMain::frmMain(Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , platform_(platform) {
     fitTwipsToFont(QApplication::font());
+    fitTwipsToRoom(screen()->availableGeometry().size() - kWindowFrame);
+    fitCaptionsToLayout(*this);
     useFocusRings();
     buildBoard();
     settleWordListPlace();

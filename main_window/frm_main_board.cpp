@@ -37,6 +37,25 @@ QLabel* image(QWidget* parent, const QString& resource, QRect place) {
     return label;
 }
 
+QFont slotFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setBold(true);
+    font.setPointSizeF(scaledPoints(27.75));
+    return font;
+}
+
+constexpr int kSlotTop = 5160;
+
+// The board's own height, or more where the slots' font reaches lower: a letter's tail, as Q's,
+// and a blank's bar are never cut by the window's edge.
+int clientHeight() {
+    const QFontMetrics slot(slotFont());
+    int below = slot.underlinePos() + std::max(1, slot.lineWidth());
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter)
+        below = std::max(below, slot.boundingRect(QChar(letter)).bottom() + 1);
+    return std::max(px(kClientTwips.height()), px(kSlotTop) + slot.ascent() + below);
+}
+
 QRect placeOf(const FigurePiece& piece) {
     return twipsRect(piece.left, piece.top, piece.width, piece.height);
 }
@@ -51,7 +70,7 @@ void frmMain::buildBoard() {
                    Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
-    client->setFixedSize(px(kClientTwips.width()), px(kClientTwips.height()));
+    client->setFixedSize(px(kClientTwips.width()), clientHeight());
     paintBlack(client);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -132,13 +151,11 @@ void frmMain::buildLetterButtons() {
 }
 
 void frmMain::buildLetterSlots() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setBold(true);
-    font.setPointSizeF(scaledPoints(27.75));
+    const QFont font = slotFont();
     for (int i = 0; i < kLongestWord; ++i) {
         auto* slot = new LetterSlot(centralWidget());
         const int left = i == 11 ? 7200 : 555 + 600 * i;
-        slot->setGeometry(twipsRect(left, 5160, 345, 615));
+        slot->setGeometry(twipsRect(left, kSlotTop, 345, 615));
         slot->setFont(font);
         QPalette palette = slot->palette();
         palette.setColor(QPalette::WindowText, Qt::white);

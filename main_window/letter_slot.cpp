@@ -56,12 +56,9 @@ void LetterSlot::paintEvent(QPaintEvent*) {
     if (show.underlined < 0)
         return;
     // Drawn by hand: a text underline leaves a lone blank bare, and a blank is what we mark.
-    // The slots reach past the bottom of the window, so the line is kept where it can be seen.
     const int start = left + metrics.horizontalAdvance(show.text.left(show.underlined));
     const int length = metrics.horizontalAdvance(show.text.at(show.underlined));
     const int thickness = qMax(1, metrics.lineWidth());
-    const int shownHeight =
-        parentWidget() ? qMin(height(), parentWidget()->height() - y()) : height();
-    const int top = qMin(baseline + metrics.underlinePos(), shownHeight - thickness);
-    painter.fillRect(start, top, length, thickness, painter.pen().color());
+    painter.fillRect(start, baseline + metrics.underlinePos(), length, thickness,
+                     painter.pen().color());
 }

@@ -7,6 +7,7 @@
 #include "game/multimedia_sound.h"
 #include "main_window/desktop_platform.h"
 #include "main_window/legibility.h"
+#include "main_window/letter_slot.h"
 #include "main_window/picture.h"
 #include "main_window/translations.h"
 #include "main_window/twips.h"
@@ -145,7 +146,8 @@ QStringList clippedCaptions(const QWidget& window) {
                    label && label->isVisible()) {
             text = label->text();
         }
-        const QSize needed = control->fontMetrics().size(Qt::TextShowMnemonic, text);
+        // A blank at the end shows nothing.
+        const QSize needed = control->fontMetrics().size(Qt::TextShowMnemonic, text.trimmed());
         if (!text.isEmpty() && (needed.width() > room.width() || needed.height() > room.height()))
             clipped << QStringLiteral("%1 (%2x%3 in %4x%5)")
                            .arg(text)
@@ -417,33 +419,66 @@ private slots:
         QVERIFY2(ink('R', mark) < 1.5 && ink('R', -mark) < 1.5, "still to try: no mark");
     }
 
-    // A player who reads with a large desktop font finds every caption whole: the windows grow.
-    void noCaptionIsCutShortAtALargeFont_data() {
+    // A player who reads with a large desktop font finds every caption whole: the windows grow,
+    // and the focus ring with them, but never past the screen. Run again at a scale factor of 3
+    // on a 1920x1080 screen (test_desktop_scale3).
+    void noCaptionIsCutShortAndNothingLeavesTheScreenAtALargeFont_data() {
         QTest::addColumn<int>("points");
-        for (const int points : {12, 14, 18})
+        for (const int points : {9, 14, 18})
             QTest::addRow("%d points", points) << points;
     }
-    void noCaptionIsCutShortAtALargeFont() {
+    void noCaptionIsCutShortAndNothingLeavesTheScreenAtALargeFont() {
         QFETCH(int, points);
         const QFont before = QApplication::font();
-        const auto restore = qScopeGuard([&] {
-            QApplication::setFont(before);
-            fitTwipsToFont(before);
-        });
+        const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
         QFont large = before;
         large.setPointSize(points);
         QApplication::setFont(large);
+        run_->writeWords({"Quiz"});
         frmMain& window = run_->start();
         window.show();
+        window.Command1->click();
+        run_->press("Q");
         window.wordsWindow().show();
+        frmSaving saving(window.lstWords(), run_->platform, &window);
         frmAbout& box = openAbout();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QCOMPARE(clippedCaptions(window) + clippedCaptions(window.wordsWindow()) +
-                     clippedCaptions(box),
-                 QStringList());
-
+        for (const QWidget* shown :
+             std::initializer_list<const QWidget*>{&window, &window.wordsWindow(), &saving, &box}) {
+            QCOMPARE(clippedCaptions(*shown), QStringList());
+            const QSize room = shown->screen()->availableGeometry().size() - QSize(0, 32);
+            QVERIFY2(shown->frameGeometry().width() <= room.width() &&
+                         shown->frameGeometry().height() <= room.height(),
+                     qPrintable(shown->objectName() + u' ' + shown->metaObject()->className()));
+        }
         QCOMPARE(window.Man[4]->pixmap().deviceIndependentSize().toSize(),
-                 window.Man[4]->size()); // the drawing grows too
+                 window.Man[4]->size()); // the drawing follows the layout
+
+        // The word whole: Q's tail and the blanks' bars inside the board.
+        for (LetterSlot* slot : window.lblLetter) {
+            QImage drawn(slot->size(), QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            slot->render(&drawn, {}, {}, QWidget::DrawChildren);
+            int lowest = -1;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x)
+                    lowest = qAlpha(drawn.pixel(x, y)) ? y : lowest;
+            QVERIFY2(slot->y() + lowest < window.centralWidget()->height(),
+                     qPrintable(slot->caption()));
+        }
+
+        // The ring about a sixth of the caption's height.
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.Command1->setFocus(Qt::TabFocusReason);
+        const QImage shown = window.Command1->grab().toImage();
+        const int middle = shown.height() / 2;
+        int ring = 0;
+        while (shown.pixel(ring, middle) == shown.pixel(0, middle))
+            ++ring;
+        const double expected = window.Command1->fontMetrics().height() / 6.0;
+        QVERIFY2(ring / shown.devicePixelRatio() >= std::max(2.0, expected - 1),
+                 qPrintable(QString::number(ring)));
     }
 
     // A player on a desktop in any of the game's languages reads every text in

@@ -20,6 +20,7 @@ frmSaving::frmSaving(const ListView& words, Platform& platform, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint)
     , words_(words)
     , platform_(platform) {
+    fitCaptionsToLayout(*this);
     setFixedSize(px(4680), px(825));
     Label1 = new QLabel(tr("Saving Words List ..."), this);
     Label1->setGeometry(twipsRect(113, 105, 1695, 255));

@@ -33,6 +33,7 @@ frmWords::frmWords(frmMain& owner, Platform& platform)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , owner_(owner)
     , platform_(platform) {
+    fitCaptionsToLayout(*this);
     setWindowTitle(tr("Edit Words List"));
     setFixedSize(px(9375), px(6120));
 
