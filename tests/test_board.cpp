@@ -159,6 +159,9 @@ private slots:
         run_->press("Q");
         window.mnuStopGame->trigger();
         QCOMPARE(noGameDifference(window), QString());
+        // The stopped game's miss stays marked; the first game's hit was cleared by the deal.
+        QCOMPARE(window.cmdLetter['Q' - 'A']->guess(), LetterButton::Guess::Missed);
+        QCOMPARE(window.cmdLetter['W' - 'A']->guess(), LetterButton::Guess::None);
     }
 
     void eachMissShowsExactlyItsStage() {
