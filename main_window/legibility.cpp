@@ -57,6 +57,13 @@ QColor standingOut(const QList<QColor>& neighbours, const QColor& preferred) {
     return best.toRgb();
 }
 
+QList<QColor> ringBands(const QList<QColor>& face, const QColor& behind, const QColor& highlight) {
+    const QColor one = standingOut(QList<QColor>(face) << behind, highlight);
+    if (weakestContrast(one, QList<QColor>(face) << behind) >= kLeastContrast)
+        return {one};
+    return {standingOut({behind}, highlight), standingOut(face, highlight)};
+}
+
 QColor usedCaptionColour(const QList<QColor>& face, const QColor& text) {
     for (int percent = 55; percent < 90; percent += 5) {
         if (weakestContrast(blend(face.value(0), text, percent), face) >= kLeastContrast)
@@ -106,14 +113,17 @@ void FocusRingStyle::drawControl(ControlElement element, const QStyleOption* opt
     const QColor behind = parent ? parent->palette().color(parent->backgroundRole())
                                  : option->palette.window().color();
     const double width = ringWidth(button->font());
-    QPen pen(standingOut(drawnFace(*buttonOption, button, behind) << behind,
-                         option->palette.color(QPalette::Highlight)),
-             width);
-    pen.setJoinStyle(Qt::MiterJoin);
     painter->save();
-    painter->setPen(pen);
     painter->setBrush(Qt::NoBrush);
-    painter->drawRect(QRectF(option->rect).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    double inset = width / 2;
+    for (const QColor& band : ringBands(drawnFace(*buttonOption, button, behind), behind,
+                                        option->palette.color(QPalette::Highlight))) {
+        QPen pen(band, width);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter->setPen(pen);
+        painter->drawRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset));
+        inset += width;
+    }
     painter->restore();
 }
 

@@ -14,6 +14,11 @@ double contrastRatio(const QColor& one, const QColor& other);
 // its hue made lighter or darker, or black or white, whichever stands out most.
 QColor standingOut(const QList<QColor>& neighbours, const QColor& preferred);
 
+// A focus ring's colour, or where no one colour stands out against both a button's face and
+// what lies behind it (a grey face on a black board), two bands: the outer against what lies
+// behind, the inner against the face.
+QList<QColor> ringBands(const QList<QColor>& face, const QColor& behind, const QColor& highlight);
+
 // A used letter's caption and mark: nearer its button's face than the text is, so that it looks
 // unavailable, yet at least 3:1 against every shade of the face, light palette or dark.
 QColor usedCaptionColour(const QList<QColor>& face, const QColor& text);
@@ -31,8 +36,8 @@ int ringWidth(const QFont& font);
 // was built with asks it (6.5 on), otherwise, and where it cannot tell, from the text colour.
 bool desktopIsDark();
 
-// Every button that has the focus shows a ring on top of what the style draws, in a colour that
-// stands out against its face and what lies behind it, so that the focus is plain in any palette.
+// Every button that has the focus shows a ring on top of what the style draws, in ringBands(), so
+// that the focus is plain in any palette.
 class FocusRingStyle final : public QProxyStyle {
     Q_OBJECT
 public:
