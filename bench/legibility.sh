@@ -3,10 +3,10 @@
 # 1920x1080 X screen: scale factors, larger fonts (through qt6ct), GTK's dark theme, two of
 # qt6ct's dark schemes and two high-contrast ones. Prints a Markdown table.
 #
-#   tools/needs xvfb qt6ct qt6-gtk-platformtheme && bench/legibility.sh [build/bench/legibility]
+#   tools/needs xvfb qt6ct qt6-gtk-platformtheme && bench/legibility.sh [build/bench/legibility_bench]
 # shellcheck disable=SC2046 # each setting is VAR=VALUE words, split on purpose
 set -eu
-bench=$(realpath "${1:-build/bench/legibility}")
+bench=$(realpath "${1:-build/bench/legibility_bench}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

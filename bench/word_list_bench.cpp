@@ -3,12 +3,9 @@
 //
 //   build/bench/word_list_bench [RUNS]
 
-#include "about/shell.h"
+#include "bench/silent_desktop.h"
 #include "game/random_source.h"
-#include "game/sound_player.h"
 #include "main_window/frm_main.h"
-#include "main_window/input_box.h"
-#include "main_window/message_box.h"
 #include "main_window/platform.h"
 #include "main_window/program_folder.h"
 #include "word_list/frm_words.h"
@@ -23,13 +20,6 @@
 #include <vector>
 
 namespace {
-
-struct Silent final : MessageBox, InputBox, SoundPlayer, Shell {
-    int show(const QString&, int, const QString&, const QString&) override { return kAnswerOk; }
-    QString ask(const QString&, const QString&, const QString&, QPoint) override { return {}; }
-    void playToEnd(const QString&) override {}
-    void open(const QUrl&) override {}
-};
 
 double medianMs(int runs, const std::function<void()>& prepare,
                 const std::function<void()>& timed) {
@@ -64,7 +54,7 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     setProgramFolder(folder.path());
 
-    Silent silent;
+    SilentDesktop silent;
     FixedStartRandom random;
     Platform platform{silent, silent, silent, random, silent};
 

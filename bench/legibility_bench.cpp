@@ -4,17 +4,13 @@
 // letter. Prints one Markdown row for the setting it runs under (a scale factor, a platform
 // theme's palette and font); bench/legibility.sh runs each setting on a private X screen.
 //
-//   build/bench/legibility NAME
+//   build/bench/legibility_bench NAME
 
-#include "main_window/legibility.h"
-
-#include "about/shell.h"
+#include "bench/silent_desktop.h"
 #include "game/random_source.h"
-#include "game/sound_player.h"
 #include "main_window/frm_main.h"
-#include "main_window/input_box.h"
+#include "main_window/legibility.h"
 #include "main_window/letter_slot.h"
-#include "main_window/message_box.h"
 #include "main_window/platform.h"
 #include "main_window/program_folder.h"
 #include "word_list/frm_words.h"
@@ -33,13 +29,6 @@
 #include <cstdio>
 
 namespace {
-
-struct Silent final : MessageBox, InputBox, SoundPlayer, Shell {
-    int show(const QString&, int, const QString&, const QString&) override { return kAnswerOk; }
-    QString ask(const QString&, const QString&, const QString&, QPoint) override { return {}; }
-    void playToEnd(const QString&) override {}
-    void open(const QUrl&) override {}
-};
 
 void settle() {
     for (int i = 0; i < 20; ++i) {
@@ -134,7 +123,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir folder; // a first run: the whole drawing up
     setProgramFolder(folder.path());
-    Silent silent;
+    SilentDesktop silent;
     FixedStartRandom random;
     Platform platform{silent, silent, silent, random, silent};
 
