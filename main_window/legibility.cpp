@@ -76,7 +76,6 @@ QList<QColor> drawnFace(const QStyleOptionButton& option, const QWidget* button,
                         const QColor& behind) {
     QStyleOptionButton face = option;
     face.rect = QRect(QPoint(), option.rect.size());
-    face.text.clear();
     QImage drawn(face.rect.size(), QImage::Format_RGB32);
     drawn.fill(behind);
     {
