@@ -42,26 +42,7 @@ DrawingPane::DrawingPane(QWidget* parent)
     : QFrame(parent)
     , focusFrame_(new FocusFrame(this)) {}
 
-void DrawingPane::moveEvent(QMoveEvent* event) {
-    QFrame::moveEvent(event);
-    focusFrame_->setGeometry(geometry());
-}
-
 void DrawingPane::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     focusFrame_->setGeometry(geometry());
-}
-
-void DrawingPane::focusInEvent(QFocusEvent* event) {
-    QFrame::focusInEvent(event);
-    showFocus();
-}
-
-void DrawingPane::focusOutEvent(QFocusEvent* event) {
-    QFrame::focusOutEvent(event);
-    showFocus();
-}
-
-void DrawingPane::showFocus() {
-    focusFrame_->update();
 }

@@ -363,9 +363,21 @@ private slots:
         };
         const QImage between = window.grab().toImage();
         QCOMPARE(boldestAgainst(between, placeOf(window.Line1), Qt::black), QColor(Qt::black));
-        const QColor frame = between.pixelColor(placeOf(window.Picture1).center().x(),
-                                                placeOf(window.Picture1).top());
+        // The drawing's frame, as the screen shows it: there with the focus, gone without it,
+        // back when the drawing is clicked.
+        const QPoint frameTop(placeOf(window.Picture1).center().x(),
+                              placeOf(window.Picture1).top());
+        const auto frameShown = [&] {
+            QCoreApplication::processEvents();
+            return window.screen()->grabWindow(window.winId()).toImage().pixelColor(frameTop);
+        };
+        const QColor frame = frameShown();
         QVERIFY2(contrastRatio(frame, Qt::black) >= 3, qPrintable(frame.name()));
+        window.Command1->setFocus();
+        QCOMPARE(frameShown(), QColor(Qt::black));
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                          placeOf(window.Picture1).center());
+        QCOMPARE(frameShown(), frame);
         const auto type = [&](std::initializer_list<Qt::Key> keys) {
             for (const Qt::Key key : keys)
                 QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, key);
