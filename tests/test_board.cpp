@@ -217,9 +217,13 @@ private slots:
         };
         run_->desktop.whilePlaying = [&] {
             order << "sound" << board(window) << shownPieces(window);
-            // typed on during the sound: had it waited, it would press New Game when it ends
-            QCoreApplication::postEvent(window.Command1,
-                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, {}));
+            // clicked during the sound: had it waited, it would guess once the sound ends
+            QPushButton* letter = *std::find_if(window.cmdLetter.begin(), window.cmdLetter.end(),
+                                                [](QPushButton* b) { return b->isEnabled(); });
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(
+                    letter, new QMouseEvent(type, QPointF(5, 5), letter->mapToGlobal(QPointF(5, 5)),
+                                            Qt::LeftButton, Qt::LeftButton, {}));
         };
         connect(
             window.mnuStartGame, &QAction::changed, &window, [&] { order << "cleared"; },
