@@ -43,23 +43,21 @@ QColor standingOut(const QList<QColor>& neighbours, const QColor& preferred) {
     if (weakestContrast(preferred, neighbours) >= kLeastContrast)
         return preferred;
     // Otherwise the preferred hue, lighter or darker, where one stands out enough between a light
-    // side and a dark one, or else black or white.
+    // side and a dark one; its lightest and darkest are white and black.
     QColor best = preferred;
-    const auto consider = [&](const QColor& colour) {
+    const QColor hue = preferred.toHsl();
+    for (int lightness = 0; lightness <= 255; lightness += 5) {
+        const QColor colour = QColor::fromHsl(hue.hslHue(), hue.hslSaturation(), lightness);
         if (weakestContrast(colour, neighbours) > weakestContrast(best, neighbours))
             best = colour;
-    };
-    const QColor hue = preferred.toHsl();
-    for (int lightness = 0; lightness < 256; lightness += 5)
-        consider(QColor::fromHsl(hue.hslHue(), hue.hslSaturation(), lightness));
-    consider(Qt::black);
-    consider(Qt::white);
+    }
     return best.toRgb();
 }
 
 QList<QColor> ringBands(const QList<QColor>& face, const QColor& behind, const QColor& highlight) {
-    const QColor one = standingOut(QList<QColor>(face) << behind, highlight);
-    if (weakestContrast(one, QList<QColor>(face) << behind) >= kLeastContrast)
+    const QList<QColor> both = QList<QColor>(face) << behind;
+    if (const QColor one = standingOut(both, highlight);
+        weakestContrast(one, both) >= kLeastContrast)
         return {one};
     return {standingOut({behind}, highlight), standingOut(face, highlight)};
 }
